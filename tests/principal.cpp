@@ -1,0 +1,13 @@
+// Test entry point: every test program runs on SDL's dummy video driver, so
+// windows exist and take injected input without a display.
+#include <cstdlib>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char **argv) {
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    ::testing::InitGoogleTest(&argc, argv);
+    // Death tests fork a program that may already hold platform state.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    return RUN_ALL_TESTS();
+}
