@@ -92,6 +92,8 @@ void ComptePions(Partie *partie);
 void VidePlateau(Partie *partie);
 // Marks every entry of a move list unused.
 void VideListeCoups(PointCoup *liste);
+// How many flipped pawns a move list records: entries 1 on, up to the first unused one.
+int NbPionsRetournes(const PointCoup *coups);
 
 // --- Side-panel messages --------------------------------------------------------
 // Repaints the message area of the side panel with its texture (no refresh).

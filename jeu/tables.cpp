@@ -1,0 +1,22 @@
+#include "jeu/tables.h"
+
+Couleur violet, bleu_clair, noir, blanc, bleu_moyen, bleu_fonce, jaune;
+
+Police police_jeu;
+
+const char *const fichiers_images[NB_FICHIERS_IMAGES] = {
+    "fond.bmp", "moquette.bmp", "plateau.bmp", "fleche.bmp", "cote.bmp", "t2.bmp",
+    "lap.bmp", "eb.bmp", "er.bmp", "rob.bmp", "ror.bmp", "vov.bmp",
+    "vor.bmp", "prop.bmp", "aide.bmp", "frame1.bmp", "frame2.bmp", "frame3.bmp"};
+
+Pixmap *pixmaps_jeu[NB_PIXMAPS_JEU];
+
+const char *const fichiers_pions[NB_JEUX_PIONS][NB_TRAMES] = {
+    {"t21.bmp", "t22.bmp", "pion3.bmp", "t23.bmp", "t24.bmp"},
+    {"lap1.bmp", "lap2.bmp", "pion3.bmp", "lap3.bmp", "lap4.bmp"},
+    {"eb1.bmp", "eb2.bmp", "pion3.bmp", "eb3.bmp", "eb4.bmp"},
+    {"er1.bmp", "er2.bmp", "pion3.bmp", "er3.bmp", "er4.bmp"},
+    {"rob1.bmp", "rob2.bmp", "pion3.bmp", "rob3.bmp", "rob4.bmp"},
+    {"ror1.bmp", "ror2.bmp", "pion3.bmp", "ror3.bmp", "ror4.bmp"},
+    {"vov1.bmp", "vov2.bmp", "pion3.bmp", "vov3.bmp", "vov4.bmp"},
+    {"vor1.bmp", "vor2.bmp", "pion3.bmp", "vor3.bmp", "vor4.bmp"}};
