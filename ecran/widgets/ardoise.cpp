@@ -1,0 +1,75 @@
+// Slates: sunken areas that report pointer events.
+#include "ecran/widgets/ardoise.h"
+
+#include <cstdlib>
+
+#include "ecran/widgets/listes.h"
+
+Ardoise *CreeArdoise(int id, int x1, int y1, int x2, int y2, const char *nomImage, Couleur couleur,
+                     RappelArdoise rappel, void *donneeRappel, Fenetre *fenetre) {
+    Ardoise *ardoise = static_cast<Ardoise *>(AlloueWidget(sizeof(Ardoise), "Allocation d'une ardoise"));
+    fenetre->ardoises = LieEnTete(fenetre->ardoises, ardoise);
+    ardoise->x1 = x1;
+    ardoise->y1 = y1;
+    ardoise->x2 = x2;
+    ardoise->y2 = y2;
+    ardoise->id = id;
+    int largeur = 0, hauteur = 0;
+    ardoise->image = ChargeImageWidget(ardoise->nomImage, nomImage, &largeur, &hauteur, fenetre);
+    ardoise->largeurImage = largeur;
+    ardoise->hauteurImage = hauteur;
+    ardoise->couleur = couleur;
+    ardoise->rappel = rappel;
+    ardoise->donneeRappel = donneeRappel;
+    ardoise->actif = 1;
+    fenetre->nbArdoises = fenetre->nbArdoises + 1;
+    TraceArdoise(ardoise, fenetre);
+    return ardoise;
+}
+
+void ChangeRappelArdoise(Ardoise *ardoise, RappelArdoise rappel, void *donneeRappel) {
+    ardoise->rappel = rappel;
+    ardoise->donneeRappel = donneeRappel;
+}
+
+// The border is shaded from the window's background, not from the slate's
+// own colour, so that it looks cut into the window.
+void TraceArdoise(Ardoise *ardoise, Fenetre *fenetre) {
+    const Ardoise a = *ardoise;
+    const Couleur sombre = NuanceSombre(fenetre->fond, fenetre);
+    const Couleur clair = NuanceClaire(fenetre->fond, fenetre);
+    RemplitRectangle(a.x1 + 1, a.y1 + 1, a.x2 - 1, a.y2 - 1, a.couleur, fenetre);
+    for (int i = 0; i <= 1; i++) {
+        TraceLigne(a.x1 + i, a.y1 + i, a.x2 - i, a.y1 + i, sombre, fenetre);
+        TraceLigne(a.x1 + i, a.y2 - i, a.x2 - i, a.y2 - i, clair, fenetre);
+        TraceLigne(a.x2 - i, a.y1 + i, a.x2 - i, a.y2 - i, clair, fenetre);
+        TraceLigne(a.x1 + i, a.y1 + i, a.x1 + i, a.y2 - i, sombre, fenetre);
+    }
+    if (a.nomImage[0] != '\0') {
+        TraceRectangleMap(a.x1 + 2, a.y1 + 2, a.x2 - 2, a.y2 - 2, a.x1 + 2, a.y1 + 2, a.image, fenetre);
+    }
+}
+
+signed char ClicArdoise(Ardoise *ardoise, int x, int y, int genre, int boutons) {
+    if (!AtteintWidget(ardoise, x, y)) return 0;
+    const RappelArdoise rappel = ardoise->rappel;
+    if (rappel == nullptr) return 1;
+    return rappel(ardoise->donneeRappel, ardoise->id, x, y, genre, boutons) == CODE_EVENEMENT ? CODE_EVENEMENT : 1;
+}
+
+signed char ClicArdoises(Ardoise *tete, int x, int y, int genre, int boutons, Fenetre * /*fenetre*/,
+                         Ecran /*ecran*/) {
+    for (Ardoise *ardoise = tete; ardoise != nullptr; ardoise = ardoise->suivant) {
+        const signed char r = ClicArdoise(ardoise, x, y, genre, boutons);
+        if (r != 0) return r;
+    }
+    return -1;
+}
+
+void DetruitArdoise(Ardoise *ardoise, Fenetre *fenetre) {
+    if (ardoise == nullptr) return;
+    fenetre->nbArdoises = fenetre->nbArdoises - 1;
+    fenetre->ardoises = Delie(fenetre->ardoises, ardoise);
+    LiberePixmap(ardoise->image);
+    free(ardoise);
+}
