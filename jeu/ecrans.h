@@ -18,6 +18,9 @@ int LancePartie(void *donnee, int id);
 void DessinePlateau(Interface *interface);
 // Moves the turn arrow under the name of the side to move.
 void IndiqueTour(int cote, Partie partie);
+// Shows a game button as its group's choice (face and caption colours
+// swapped) or in its normal colours, and redraws it.
+void SurligneBouton(Interface *interface, int slot, bool choisi);
 // True once "JOUER" has built a play screen that no game has started on yet;
 // reading it clears it.
 bool PrendPartieLancee();

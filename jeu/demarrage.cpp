@@ -1,0 +1,126 @@
+#include "jeu/demarrage.h"
+
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "jeu/aide.h"
+#include "jeu/ecrans.h"
+#include "jeu/presentation.h"
+#include "jeu/ordinateur.h"
+#include "jeu/tour.h"
+
+#ifndef FLIPORA_DONNEES
+#define FLIPORA_DONNEES "/usr/local/share/flipora"
+#endif
+
+namespace {
+
+// Display failures end the program with this status, as the toolkit's do.
+const int statut_affichage = 4;
+
+[[noreturn]] void Abandonne(const char *message) {
+    fprintf(stderr, "%s\n", message);
+    exit(statut_affichage);
+}
+
+bool DossierComplet(const std::string &dossier) {
+    for (const char *fichier : fichiers_images)
+        if (access((dossier + "/" + fichier).c_str(), R_OK) != 0)
+            return false;
+    return true;
+}
+
+// The folder the running program was started from, or "" when unknown.
+std::string DossierProgramme() {
+    char chemin[PATH_MAX];
+    ssize_t longueur = readlink("/proc/self/exe", chemin, sizeof chemin - 1);
+    if (longueur <= 0)
+        return "";
+    std::string programme(chemin, longueur);
+    size_t barre = programme.rfind('/');
+    return barre == std::string::npos ? "" : programme.substr(0, barre);
+}
+
+void AlloueCouleurs(Fenetre *fenetre) {
+    violet = AlloueCouleur(100, 0, 100, fenetre);
+    bleu_clair = AlloueCouleur(49, 138, 183, fenetre);
+    noir = AlloueCouleur(0, 0, 0, fenetre);
+    blanc = AlloueCouleur(255, 255, 255, fenetre);
+    bleu_moyen = AlloueCouleur(73, 93, 200, fenetre);
+    bleu_fonce = AlloueCouleur(20, 70, 193, fenetre);
+    jaune = AlloueCouleur(255, 200, 80, fenetre);
+}
+
+}  // namespace
+
+const char *DossierImages(const char *const dossiers[], int nombre) {
+    for (int i = 0; i < nombre; i++)
+        if (dossiers[i][0] != '\0' && DossierComplet(dossiers[i]))
+            return dossiers[i];
+    return nullptr;
+}
+
+void RejointImages() {
+    std::string programme = DossierProgramme();
+    const char *const dossiers[] = {".", programme.c_str(), FLIPORA_DONNEES};
+    const char *dossier = DossierImages(dossiers, 3);
+    // Without any, the first image load reports the missing file and ends the program.
+    if (dossier != nullptr && chdir(dossier) != 0)
+        perror(dossier);
+}
+
+void OuvreJeu(Application *application) {
+    InitialiseEcran(&application->ecran);
+    Fenetre *fenetre = CreeFenetre(0, 0, 800, 600, "Flipora", 120, 202, 187, &application->ecran);
+    if (fenetre == nullptr)
+        Abandonne("Impossible de creer la fenetre du jeu");
+    application->fenetre = fenetre;
+    police_jeu = OuvrePolice("lucidasans-18", 20, fenetre);
+    if (police_jeu == nullptr)
+        Abandonne("Impossible d'ouvrir la police du jeu");
+    AlloueCouleurs(fenetre);
+    // The turn flow plays the computer's moves in its own loop.
+    apres_coup_ordinateur = nullptr;
+    indique_tour = IndiqueTour;
+    AffichePresentation(fenetre);
+}
+
+void QuittePresentation(Application *application) {
+    AttendClic(application->ecran, nullptr, nullptr, nullptr);
+    InitialisePartie(&application->partie, application->fenetre, application->ecran);
+    application->interface.partie = &application->partie;
+    ConstruitReglages(&application->interface);
+    Rafraichit(0, 0, 800, 600, application->fenetre);
+}
+
+void AttendPartie(Application *application) {
+    AttendEvenement(application->ecran, nullptr);
+    if (!PrendPartieLancee())
+        FermeTout(&application->ecran);
+    DebutPartie(&application->interface);
+}
+
+void InitialisePartie(Partie *partie, Fenetre *fenetre, Ecran ecran) {
+    partie->ecran = ecran;
+    partie->fenetre = fenetre;
+    partie->taille = 8;
+    partie->nb_joueurs = 2;
+    partie->jeu_pions[0] = 4;
+    partie->jeu_pions[2] = 5;
+    snprintf(partie->nom[0], NB_NOM, "%s", textes_jeu[TEXTE_JOUEUR_1]);
+    snprintf(partie->nom[2], NB_NOM, "%s", textes_jeu[TEXTE_JOUEUR_2]);
+    for (int cote = 0; cote <= 2; cote += 2) {
+        partie->score[cote] = 2;
+        partie->humain[cote] = 1;
+        partie->niveau[cote] = 0;
+    }
+    Pixmap *marque = nullptr;
+    ChargePixmap(fichiers_images[FICHIER_AIDE], &marque, nullptr, nullptr, fenetre);
+    partie->images[1][0] = marque;
+    partie->joueur = -1;
+    partie->aide = 1;
+}
