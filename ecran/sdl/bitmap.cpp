@@ -1,0 +1,117 @@
+// Bitmap loading into surfaces.
+#include "bitmap.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "directdraw.h"
+#include "ecran.h"
+
+namespace {
+
+uint32_t Lit32(const unsigned char *p) {
+    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
+}
+
+// How many colour-table entries an information header announces.
+int NombreCouleurs(const unsigned char *info) {
+    uint32_t taille = Lit32(info), utilisees = Lit32(info + 32);
+    int bits = info[14] | (info[15] << 8);
+    if (taille != 40 || bits > 8)
+        return 0;
+    int n = utilisees ? static_cast<int>(utilisees) : 1 << bits;
+    return n > 256 ? 256 : n;
+}
+
+// A colour reference (red in the low byte) as a back-buffer pixel.
+uint32_t PixelDeReference(int32_t couleur) {
+    uint32_t c = static_cast<uint32_t>(couleur);
+    return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+}
+
+}  // namespace
+
+Surface *ChargeBitmap(ObjetAffichage *objet, const char *nom, int largeur, int hauteur) {
+    Surface *bitmap = nullptr;
+    if (PfChargeBitmap(nom, &bitmap) != DD_OK)
+        return nullptr;
+    int w = largeur, h = hauteur;
+    if (w == 0 || h == 0)
+        PfTailleSurface(bitmap, &w, &h);
+    Surface *surface = nullptr;
+    if (PfCreeSurface(objet, w, h, &surface) != DD_OK) {
+        PfLibereSurface(bitmap);
+        return nullptr;
+    }
+    CopieBitmap(surface, bitmap, 0, 0, 0, 0);
+    PfLibereSurface(bitmap);
+    return surface;
+}
+
+int32_t CopieBitmap(Surface *surface, Surface *bitmap, int x, int y, int largeur, int hauteur) {
+    if (!bitmap || !surface)
+        return DDERR_GENERIC;
+    PfRestaure(surface);
+    int bw = 0, bh = 0;
+    PfTailleSurface(bitmap, &bw, &bh);
+    if (largeur == 0)
+        largeur = bw;
+    if (hauteur == 0)
+        hauteur = bh;
+    RectanglePf source = {x, y, x + largeur, y + hauteur};
+    return PfCopie(surface, nullptr, bitmap, &source);
+}
+
+int32_t RechargeBitmap(Surface *surface, const char *nom) {
+    Surface *bitmap = nullptr;
+    if (PfChargeBitmap(nom, &bitmap) != DD_OK) {
+        EcritDebogage("Le handle est nul !\n");
+        return DDERR_GENERIC;
+    }
+    int32_t code = CopieBitmap(surface, bitmap, 0, 0, 0, 0);
+    if (code != DD_OK)
+        EcritDebogage("Echec de ddcopybitmap !\n");
+    PfLibereSurface(bitmap);
+    return code;
+}
+
+Palette *ChargePalette(ObjetAffichage *, const char *nom) {
+    Palette *palette = static_cast<Palette *>(calloc(1, sizeof(Palette)));
+    if (!palette)
+        return nullptr;
+    for (int i = 0; i < 256; i++)
+        palette->entrees[i] = EntreePalette{static_cast<uint8_t>(((i >> 5) & 7) * 255 / 7),
+                                            static_cast<uint8_t>(((i >> 2) & 7) * 255 / 7),
+                                            static_cast<uint8_t>((i & 3) * 255 / 3), 0};
+    FILE *f = nom ? fopen(nom, "rb") : nullptr;
+    if (!f)
+        return palette;
+    unsigned char entetes[54], table[1024];
+    size_t lus = fread(entetes, 1, sizeof entetes, f) == sizeof entetes ? fread(table, 1, sizeof table, f) : 0;
+    fclose(f);
+    // Only the announced colours come from the file: what follows the colour
+    // table is pixel data, not colours.
+    int n = lus == 0 ? 0 : NombreCouleurs(entetes + 14);
+    if (static_cast<size_t>(n) * 4 > lus)
+        n = static_cast<int>(lus / 4);
+    for (int i = 0; i < n; i++)
+        palette->entrees[i] = EntreePalette{table[4 * i + 2], table[4 * i + 1], table[4 * i], 0};
+    return palette;
+}
+
+int32_t CouleurPixel(Surface *surface, int32_t couleur) {
+    AccesPixels acces;
+    if (!surface || PfAccede(surface, &acces) != DD_OK)
+        return -1;
+    uint32_t ancien = acces.pixels[0];
+    if (couleur != -1)
+        acces.pixels[0] = PixelDeReference(couleur);
+    int32_t valeur = static_cast<int32_t>(acces.pixels[0]);
+    acces.pixels[0] = ancien;
+    PfRelache(surface);
+    return valeur;
+}
+
+int32_t CleCouleur(Surface *surface, int32_t couleur) {
+    return PfCleCouleur(surface, static_cast<uint32_t>(CouleurPixel(surface, couleur)));
+}

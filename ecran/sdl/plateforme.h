@@ -111,10 +111,9 @@ void PfLibereObjetAffichage(ObjetAffichage *objet);
 // --- Surfaces ---------------------------------------------------------
 int PfTailleSurface(Surface *surface, int *largeur, int *hauteur);
 // Copies source (whole surface when null) to destination (whole when null),
-// scaling when the two differ in size.
+// scaling when the two differ in size. A copy to a window's primary surface
+// is clipped to the window and reaches the screen at once.
 int PfCopie(Surface *destination, const RectanglePf *rectDestination, Surface *source, const RectanglePf *rectSource);
-// Makes the copied rectangle of a window surface reach the screen.
-int PfMontre(Surface *primaire, const RectanglePf &rect);
 // Pixel access for the drawing primitives; pair each success with PfRelache.
 int PfAccede(Surface *surface, AccesPixels *acces);
 void PfRelache(Surface *surface);
@@ -143,7 +142,7 @@ void PfEcritDiagnostic(const char *texte);
 // Operations whose next call can be made to fail.
 enum OperationPf {
     PF_OP_OBJET, PF_OP_COOPERATION, PF_OP_MODE, PF_OP_PRIMAIRE, PF_OP_CLIPPER, PF_OP_CLIPPER_FENETRE,
-    PF_OP_ATTACHE_CLIPPER, PF_OP_FORMAT, PF_OP_SURFACE, PF_OP_COPIE, PF_OP_MONTRE, PF_OP_ACCEDE,
+    PF_OP_ATTACHE_CLIPPER, PF_OP_FORMAT, PF_OP_SURFACE, PF_OP_COPIE, PF_OP_ACCEDE, PF_OP_BITMAP,
     PF_OP_FENETRE, PF_OP_POLICE, PF_OP_NOMBRE
 };
 // The next call of `operation` returns `code` (a null result for PF_OP_FENETRE

@@ -1,0 +1,181 @@
+// The window procedure and the platform's default processing.
+#include "procedure.h"
+
+#include <cstdlib>
+
+#include "directdraw.h"
+#include "ecran.h"
+#include "widgets/ardoise.h"
+#include "widgets/bouton.h"
+#include "widgets/texte.h"
+
+bool destructionSurErreur = false;
+
+namespace {
+
+int X(uint32_t position) {
+    return static_cast<int>(position & 0xFFFF);
+}
+
+int Y(uint32_t position) {
+    return static_cast<int>(position >> 16);
+}
+
+// Input and close requests go only to the window of the innermost wait.
+bool SousSaisie(int message) {
+    switch (message) {
+    case MSG_DETRUIT:
+    case MSG_FERME:
+    case MSG_TOUCHE:
+    case MSG_CARACTERE:
+    case MSG_SOURIS:
+    case MSG_BOUTON_GAUCHE_BAS:
+    case MSG_BOUTON_GAUCHE_HAUT: return true;
+    default: return false;
+    }
+}
+
+void LitZoneEcran(Fenetre *fenetre) {
+    RectanglePf zone;
+    if (PfZoneClient(fenetre->hwnd, &zone))
+        fenetre->zoneEcran = Zone{zone.gauche, zone.haut, zone.droite, zone.bas};
+}
+
+// Ends the edit of the entry being edited: the cursor disappears on screen.
+void FinEdition(Texte *texte, Fenetre *fenetre) {
+    texte->edition = 0;
+    TraceTexte(texte, fenetre);
+    int x1 = texte->x1, y1 = texte->y1;
+    Rafraichit(x1, y1, texte->x2 - x1 + 1, texte->y2 - y1 + 1, fenetre);
+}
+
+int Detruit(Ecran *ecran, FenetrePf *hwnd) {
+    if (ecran->nbFenetres == 1)
+        exit(destructionSurErreur ? 4 : 0);
+    evenement.enAttente = CODE_EVENEMENT_OCTET;
+    return TraitementParDefaut(hwnd, MSG_DETRUIT, 0, 0);
+}
+
+int Peint(Fenetre *fenetre) {
+    EcritDebogage("paint\n");
+    Rafraichit(0, 0, fenetre->largeur, fenetre->hauteur, fenetre);
+    return TraitementParDefaut(fenetre->hwnd, MSG_PEINT, 0, 0);
+}
+
+// A display change: where the window now is, and surfaces to restore.
+int ChangementAffichage(Fenetre *fenetre, uint32_t taille) {
+    LitZoneEcran(fenetre);
+    EcritDebogage("Changement\n");
+    if (PfTesteCooperation(fenetre->directDraw) == DDERR_NOEXCLUSIVEMODE) {
+        EcritDebogagef("Une modification est intervenue. taille %d %d\n", X(taille), Y(taille));
+        EcritDebogage("boucle d'attente\n");
+        while (PfTesteCooperation(fenetre->directDraw) != DDERR_NOEXCLUSIVEMODE) {
+            Message m;
+            PfPrendMessage(&m);
+            PfTraduitMessage(m);
+            Dort(10000);
+        }
+    }
+    // Without cooperation levels, every change may have lost the window surface.
+    EcritDebogage("Restore All Surface\n");
+    VerifieDD(PfRestaureSurfaces(fenetre->directDraw));
+    return TraitementParDefaut(fenetre->hwnd, MSG_CHANGEMENT_AFFICHAGE, 0, taille);
+}
+
+// A key or character: first the entry being edited, then Escape, then the key poll.
+int Clavier(Fenetre *fenetre, int message, uint32_t code) {
+    Texte *texte = evenement.texteEnEdition;
+    bool navigation = code == 0x23 || code == 0x24 || code == 0x25 || code == 0x27 || code == 0x2E;
+    if (texte && (message == MSG_CARACTERE || navigation)) {
+        int pour = message == MSG_CARACTERE ? static_cast<int>(code) : TOUCHE_NAVIGATION | static_cast<int>(code);
+        if (ToucheTexte(pour, texte, fenetre) == CODE_EVENEMENT) {
+            FinEdition(texte, fenetre);
+            return 1;
+        }
+    }
+    if (message == MSG_CARACTERE && code == 27)
+        PfPosteMessage(Message{fenetre->hwnd, MSG_FERME, 0, 0});
+    if (evenement.modeTesteTouche == 1) {
+        evenement.touche = static_cast<int32_t>(code);
+        evenement.enAttente = CODE_EVENEMENT_OCTET;
+    }
+    return TraitementParDefaut(fenetre->hwnd, message, code, 0);
+}
+
+// A left press: the entry being edited, then the buttons, the entries, the slates.
+int Appui(Fenetre *fenetre, Ecran *ecran, uint32_t etat, uint32_t position) {
+    int x = X(position), y = Y(position);
+    evenement.xClic = x;
+    evenement.yClic = y;
+    if (Texte *texte = evenement.texteEnEdition) {
+        if (ClicTexte(texte, x, y, fenetre, *ecran) == 1)
+            return TraitementParDefaut(fenetre->hwnd, MSG_BOUTON_GAUCHE_BAS, etat, position);
+        FinEdition(texte, fenetre);
+        evenement.texteEnEdition = nullptr;
+    }
+    if (ClicBoutons(fenetre->boutons, x, y, fenetre) == CODE_EVENEMENT ||
+        ClicTextes(fenetre->textes, x, y, fenetre, *ecran) == CODE_EVENEMENT) {
+        evenement.enAttente = CODE_EVENEMENT_OCTET;
+    } else if (ClicArdoises(fenetre->ardoises, x, y, 3, CodeBoutons(etat), fenetre, *ecran) == CODE_EVENEMENT ||
+               evenement.modeTesteClic == 1) {
+        evenement.enAttente = CODE_EVENEMENT_OCTET;
+    }
+    return TraitementParDefaut(fenetre->hwnd, MSG_BOUTON_GAUCHE_BAS, etat, position);
+}
+
+// Pointer moves and releases reach the slates only.
+int Glisse(Fenetre *fenetre, Ecran *ecran, int message, uint32_t etat, uint32_t position) {
+    ClicArdoises(fenetre->ardoises, X(position), Y(position), 2, CodeBoutons(etat), fenetre, *ecran);
+    return TraitementParDefaut(fenetre->hwnd, message, etat, position);
+}
+
+}  // namespace
+
+int CodeBoutons(uint32_t etat) {
+    switch (etat) {
+    case PF_MK_GAUCHE: return 1;
+    case PF_MK_MILIEU: return 2;
+    case PF_MK_DROIT: return 3;
+    default: return 0;
+    }
+}
+
+void DetruitFenetrePlateforme(FenetrePf *hwnd) {
+    Ecran *ecran = static_cast<Ecran *>(PfDonnee(hwnd));
+    if (ecran && ecran->classe.procedure)
+        ecran->classe.procedure(hwnd, MSG_DETRUIT, 0, 0);
+    PfDetruitFenetre(hwnd);
+}
+
+int TraitementParDefaut(FenetrePf *hwnd, int message, uint32_t, uint32_t) {
+    if (message == MSG_FERME)
+        DetruitFenetrePlateforme(hwnd);
+    return 0;
+}
+
+int TraiteMessage(FenetrePf *hwnd, int message, uint32_t param1, uint32_t param2) {
+    Ecran *ecran = static_cast<Ecran *>(PfDonnee(hwnd));
+    Fenetre *fenetre = ecran ? TrouveFenetre(ecran, hwnd) : nullptr;
+    if (!fenetre)
+        return TraitementParDefaut(hwnd, message, param1, param2);
+    if (evenement.fenetreCapturee && evenement.fenetreCapturee != fenetre && SousSaisie(message)) {
+        // A window that does not hold the grab is deaf to close requests too.
+        return message == MSG_FERME ? 0 : TraitementParDefaut(hwnd, message, param1, param2);
+    }
+    switch (message) {
+    case MSG_DETRUIT: return Detruit(ecran, hwnd);
+    case MSG_DEPLACE: LitZoneEcran(fenetre); return 0;
+    case MSG_TAILLE:
+        if (param1 == 1)
+            PfInvalide(hwnd);
+        return 0;
+    case MSG_PEINT: return Peint(fenetre);
+    case MSG_CHANGEMENT_AFFICHAGE: return ChangementAffichage(fenetre, param2);
+    case MSG_TOUCHE:
+    case MSG_CARACTERE: return Clavier(fenetre, message, param1);
+    case MSG_SOURIS:
+    case MSG_BOUTON_GAUCHE_HAUT: return Glisse(fenetre, ecran, message, param1, param2);
+    case MSG_BOUTON_GAUCHE_BAS: return Appui(fenetre, ecran, param1, param2);
+    default: return TraitementParDefaut(hwnd, message, param1, param2);
+    }
+}
