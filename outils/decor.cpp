@@ -136,12 +136,12 @@ void Tapis(Toile &t)
     Ellipse(t, 140, 600, 250, 78, 0, Uni(Couleur(60, 30, 10)));
     t.opacite = 1;
     Ellipse(t, 135, 596, 250, 76, 0, Uni(Couleur(34, 46, 110)));
-    Ellipse(t, 135, 596, 228, 64, 0, Uni(Couleur(60, 80, 160)));
+    Ellipse(t, 135, 596, 228, 64, 0, Uni(Couleur(48, 64, 138)));
     Ellipse(t, 135, 596, 214, 56, 0, Uni(Couleur(34, 46, 110)));
 }
 
 // Corners of the board lying on the floor: far left, far right, near right, near left.
-const Point COINS_PLATEAU[4] = {{318, 470}, {482, 470}, {536, 590}, {264, 590}};
+const Point COINS_PLATEAU[4] = {{334, 474}, {466, 474}, {512, 590}, {300, 590}};
 
 // A point of the floor board from its place (u across, v from far to near, 0 to 1).
 Point SurPlateau(double u, double v)

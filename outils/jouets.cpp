@@ -80,7 +80,7 @@ void DessineLapin(Toile &t)
 
 void DessineElephant(Toile &t)
 {
-    Rvb peau = Couleur(88, 120, 186), clair = Couleur(150, 176, 228);
+    Rvb peau = Couleur(64, 94, 164), clair = Couleur(128, 156, 214);
     PaireEllipses(t, 29, -4, 18, 24, 10, Uni(Nuance(peau, 0.92)));
     PaireEllipses(t, 31, -2, 11, 16, 10, Uni(clair));
     Ellipse(t, 0, -6, 24, 26, 0, Volume(0, -6, 25, peau));
