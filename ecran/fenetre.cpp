@@ -81,7 +81,10 @@ Fenetre *CreeFenetre(int x, int y, int largeur, int hauteur, const char *titre, 
     if (!fenetre->hwnd)
         return AbandonneFenetre(fenetre, ecran);
     PfAssocieDonnee(fenetre->hwnd, ecran);
-    if (!InitialiseDirectDraw(fenetre))
+    fenetreEnCreation = fenetre;
+    int affichage = InitialiseDirectDraw(fenetre);
+    fenetreEnCreation = nullptr;
+    if (!affichage)
         return AbandonneFenetre(fenetre, ecran);
     PfMontreFenetre(fenetre->hwnd);
     RectanglePf zone;

@@ -262,6 +262,7 @@ bool Traduit(const SDL_Event &e, Message *m) {
             postes.push_back(Message{f, MSG_CARACTERE, static_cast<uint32_t>(code), 0});
         return false;
     }
+    case SDL_QUIT: *m = Message{nullptr, MSG_QUITTE, 0, 0}; return true;
     default: return false;
     }
 }
@@ -352,6 +353,9 @@ void PfInitialise() {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    // Without this a poll stops at SDL's marker of the previous pump and
+    // reports an empty queue while an event pushed after it is waiting.
+    SDL_SetHint(SDL_HINT_POLL_SENTINEL, "0");
     if (SDL_Init(SDL_INIT_VIDEO) != 0)
         PfEcritDiagnostic(SDL_GetError());
     TTF_Init();
@@ -442,7 +446,7 @@ void PfPrendMessage(Message *message) {
 }
 
 void PfPosteMessage(const Message &message) {
-    if (message.fenetre && message.fenetre->sdl)
+    if (message.type == MSG_QUITTE || (message.fenetre && message.fenetre->sdl))
         postes.push_back(message);
 }
 

@@ -10,6 +10,7 @@
 #include "widgets/texte.h"
 
 bool destructionSurErreur = false;
+Fenetre *fenetreEnCreation = nullptr;
 
 namespace {
 
@@ -49,7 +50,9 @@ void FinEdition(Texte *texte, Fenetre *fenetre) {
     Rafraichit(x1, y1, texte->x2 - x1 + 1, texte->y2 - y1 + 1, fenetre);
 }
 
-int Detruit(Ecran *ecran, FenetrePf *hwnd) {
+int Detruit(Ecran *ecran, Fenetre *fenetre, FenetrePf *hwnd) {
+    if (fenetre == fenetreEnCreation)
+        return TraitementParDefaut(hwnd, MSG_DETRUIT, 0, 0);
     if (ecran->nbFenetres == 1)
         exit(destructionSurErreur ? 4 : 0);
     evenement.enAttente = CODE_EVENEMENT_OCTET;
@@ -163,7 +166,7 @@ int TraiteMessage(FenetrePf *hwnd, int message, uint32_t param1, uint32_t param2
         return message == MSG_FERME ? 0 : TraitementParDefaut(hwnd, message, param1, param2);
     }
     switch (message) {
-    case MSG_DETRUIT: return Detruit(ecran, hwnd);
+    case MSG_DETRUIT: return Detruit(ecran, fenetre, hwnd);
     case MSG_DEPLACE: LitZoneEcran(fenetre); return 0;
     case MSG_TAILLE:
         if (param1 == 1)

@@ -20,3 +20,7 @@ int CodeBoutons(uint32_t etat);
 // Set while a display or image failure destroys a window, so that losing the
 // last window that way ends the program with status 4, not 0.
 extern bool destructionSurErreur;
+// The window CreeFenetre is setting up: if its set-up fails, its destruction
+// is no window's end and no event.
+struct Fenetre;
+extern Fenetre *fenetreEnCreation;

@@ -1,0 +1,185 @@
+// The display set-up's steps and failures, the result check, pixmap copies,
+// refresh and sleep.
+#include <gtest/gtest.h>
+
+#include "banc.h"
+#include "sdl/directdraw.h"
+
+namespace {
+
+std::string Texte(int32_t code) {
+    char tampon[64];
+    const char *t = TexteResultatDD(code, tampon, sizeof tampon);
+    return t ? t : "";
+}
+
+TEST(VerifieDD, LeSuccesNeDitRien) {
+    Journal journal;
+    EXPECT_TRUE(VerifieDD(DD_OK));
+    EXPECT_TRUE(lignesDebogage.empty());
+}
+
+TEST(VerifieDD, UnCodeSansNomEstSignaleEnDecimal) {
+    Journal journal;
+    EXPECT_FALSE(VerifieDD(-1));
+    EXPECT_EQ(journal.tout(), "Encore une nouvelle erreur : -1\n");
+    EXPECT_EQ(Texte(CodeDD(603)), "Encore une nouvelle erreur : -2005532069\n");  // NOTONMIPMAPSUBLEVEL
+    EXPECT_EQ(Texte(CodeDD(694)), "Encore une nouvelle erreur : -2005531978\n");  // D3DNOTINITIALIZED
+}
+
+TEST(VerifieDD, LesNomsSuiventLeursEspacements) {
+    EXPECT_EQ(Texte(CodeDD(5)), "DDERR_ALREADYINITIALIZED \n");
+    EXPECT_EQ(Texte(CodeDD(215)), "DDERR_NOCOLORKEY \n");
+    EXPECT_EQ(Texte(CodeDD(212)), "DDERR_NOCOOPERATIVELEVELSET  \n");
+    EXPECT_EQ(Texte(DDERR_SURFACELOST), "DDERR_SURFACELOST  \n");
+    EXPECT_EQ(Texte(DDERR_INVALIDRECT), "DDERR_INVALIDRECT \n");
+    EXPECT_EQ(Texte(CodeDD(587)), "DDERR_WRONGMODE  \n");
+}
+
+TEST(VerifieDD, LesLignesParticulieres) {
+    EXPECT_EQ(Texte(CodeDD(560)), " \n");
+    EXPECT_EQ(Texte(CodeDD(690)), "DDERR_MOREDATA\n");
+    EXPECT_EQ(Texte(DDERR_CANTCREATEDC), " DDERR_CANTCREATEDC\n");
+    EXPECT_EQ(Texte(CodeDD(220)), " DDERR_NOCOLORKEYHW \n");
+}
+
+TEST(VerifieDD, LesCodesGeneriquesPortentLeNomDuServeur) {
+    EXPECT_EQ(Texte(DDERR_OUTOFMEMORY), "DDERR_OUTOFMEMORY  \n");
+    EXPECT_EQ(Texte(DDERR_UNSUPPORTED), "DDERR_UNSUPPORTED  \n");
+    EXPECT_EQ(Texte(DDERR_GENERIC), "DDERR_GENERIC \n");
+    EXPECT_EQ(Texte(DDERR_INVALIDPARAMS), "DDERR_INVALIDPARAMS \n");
+    EXPECT_EQ(Texte(DDERR_NOTINITIALIZED), "DDERR_NOTINITIALIZED  \n");
+}
+
+TEST(VerifieDD, ChaqueCodeConnuADesTextesDistincts) {
+    int nommes = 0;
+    for (uint32_t n = 0; n < 1000; n++)
+        if (Texte(CodeDD(n)).rfind("Encore", 0) != 0)
+            nommes++;
+    EXPECT_EQ(nommes + 5, 117);  // the 112 display-specific names and the five generic ones
+}
+
+struct EtapeEnPanne {
+    OperationPf operation;
+    const char *message;
+};
+
+class MiseEnPlace : public ::testing::TestWithParam<EtapeEnPanne> {
+protected:
+    void TearDown() override { FermeFenetres(); }
+};
+
+TEST_P(MiseEnPlace, UneEtapeQuiEchoueDetruitLaFenetreEtNeRendRien) {
+    Fenetre *autre = NouvelleFenetre();  // keeps the program alive when the new window goes
+    VideFile();
+    Journal journal;
+    PfPanneSuivante(GetParam().operation, DDERR_SURFACELOST);
+    EXPECT_EQ(NouvelleFenetre(), nullptr);
+    EXPECT_EQ(journal.tout(), std::string("DDERR_SURFACELOST  \n") + GetParam().message);
+    EXPECT_EQ(EcranDeTest().nbFenetres, 1);
+    EXPECT_EQ(EcranDeTest().premiereFenetre, autre);
+    EXPECT_EQ(autre->suivante, nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Etapes, MiseEnPlace,
+    ::testing::Values(EtapeEnPanne{PF_OP_OBJET, "Impossible de créer l'objet DirectDraw.\n"},
+                      EtapeEnPanne{PF_OP_COOPERATION, "Impossible de définir le niveau coopératif.\n"},
+                      EtapeEnPanne{PF_OP_PRIMAIRE, "Impossible de créer la surface primaire.\n"},
+                      EtapeEnPanne{PF_OP_CLIPPER, "Impossible de créer le clipper.\n"},
+                      EtapeEnPanne{PF_OP_CLIPPER_FENETRE, "Impossible de définir le handle de fenêtre !\n"},
+                      EtapeEnPanne{PF_OP_ATTACHE_CLIPPER, "Impossible de configurer le clipper.\n"},
+                      EtapeEnPanne{PF_OP_FORMAT, "Impossible d'obtenir le format des pixels.\n"},
+                      EtapeEnPanne{PF_OP_SURFACE, "Impossible de creer le back buffer\n"}));
+
+TEST(MiseEnPlaceFatale, PerdreLaSeuleFenetreALaCreationNeTerminePasLeProgramme) {
+    // A window not yet counted is not the last one: creation just fails.
+    PfPanneSuivante(PF_OP_SURFACE, DDERR_OUTOFMEMORY);
+    EXPECT_EQ(NouvelleFenetre(), nullptr);
+    EXPECT_EQ(EcranDeTest().nbFenetres, 0);
+    VideFile();
+}
+
+class Copies : public ::testing::Test {
+protected:
+    void SetUp() override {
+        f = NouvelleFenetre(800, 600);
+        PfCreeSurface(f->directDraw, 20, 20, &image);
+        AccesPixels a;
+        PfAccede(image, &a);
+        for (int y = 0; y < 20; y++)
+            for (int x = 0; x < 20; x++)
+                a.pixels[y * a.pas + x] = x < 10 ? 0xFF0000 : 0x00FF00;
+        PfRelache(image);
+    }
+    void TearDown() override {
+        LiberePixmap(image);
+        FermeFenetres();
+    }
+    Fenetre *f;
+    Pixmap *image = nullptr;
+};
+
+TEST_F(Copies, UneImageAuBordEstComprimeeDansCeQuiReste) {
+    AffichePixmap(image, 790, 590, 20, 20, f);
+    EXPECT_EQ(PixelA(f, 790, 590), 0xFF0000u);
+    EXPECT_EQ(PixelA(f, 794, 599), 0xFF0000u);
+    EXPECT_EQ(PixelA(f, 795, 590), 0x00FF00u);  // the whole image in 10 x 10
+    EXPECT_EQ(PixelA(f, 799, 599), 0x00FF00u);
+    EXPECT_EQ(PixelA(f, 789, 590), 0x0A141Eu);
+}
+
+TEST_F(Copies, UneTailleNulleOuUneImageNulleNeDessinentRien) {
+    Journal journal;
+    AffichePixmap(image, 10, 10, 0, 20, f);
+    AffichePixmap(image, 10, 10, 20, 0, f);
+    AffichePixmap(nullptr, 10, 10, 20, 20, f);
+    EXPECT_EQ(PixelA(f, 10, 10), 0x0A141Eu);
+    EXPECT_EQ(journal.tout(), "");
+}
+
+TEST_F(Copies, UneDestinationHorsDeLaFenetreEstRefuseeParLeDispositif) {
+    Journal journal;
+    AffichePixmap(image, 900, 10, 20, 20, f);  // clamped to left 900, right 800
+    EXPECT_EQ(journal.tout(), "DDERR_INVALIDRECT \nOn a perdu une image");
+    EXPECT_EQ(PixelA(f, 799, 10), 0x0A141Eu);
+}
+
+TEST_F(Copies, UneCopieRefuseeEstSignalee) {
+    Journal journal;
+    PfPanneSuivante(PF_OP_COPIE, DDERR_SURFACELOST);
+    AffichePixmap(image, 10, 10, 20, 20, f);
+    EXPECT_EQ(journal.tout(), "DDERR_SURFACELOST  \nOn a perdu une image");
+}
+
+TEST_F(Copies, UnRafraichissementRefuseDitOuIlVisait) {
+    Journal journal;
+    Rafraichit(0, 0, 800, 600, f);
+    EXPECT_TRUE(lignesDebogage.empty());
+    Zone z = f->zoneEcran;
+    Rafraichit(10, 20, 900, 30, f);  // reaches past the back buffer
+    char attendu[200];
+    snprintf(attendu, sizeof attendu,
+             "DDERR_INVALIDRECT \nProbleme de rafraichissement : 10 20 900 30 -> 20 10 50 910 - %d %d %d %d\n",
+             20 + z.haut, 10 + z.gauche, 50 + z.haut, 910 + z.gauche);
+    EXPECT_EQ(journal.tout(), attendu);
+}
+
+std::vector<int> sommes;
+void Note(int ms) {
+    sommes.push_back(ms);
+}
+
+TEST(Dort, DormirEnMillisecondesEntieres) {
+    sommeil = Note;
+    sommes.clear();
+    Dort(999);
+    Dort(250000);
+    Dort(-5);
+    Dort(0);
+    Dort(33333);
+    sommeil = nullptr;
+    EXPECT_EQ(sommes, (std::vector<int>{0, 250, 33}));
+}
+
+}  // namespace
