@@ -1,0 +1,174 @@
+// The message box and the yes/no box, answered by a scripted user who
+// clicks as soon as each box is built, and the checked opening of files.
+#include "ecran/dialogues/message.h"
+
+#include <sys/stat.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "ecran/widgets/bouton.h"
+#include "widgets/banc.h"
+
+using namespace banc;
+
+namespace {
+
+// What the scripted user does in each box it sees, and what it saw there.
+struct Utilisateur {
+    enum Geste { CONTINUE, OUI, NON, FERME };
+    std::vector<Geste> gestes;
+    std::vector<int> boutonsVus;
+    std::vector<std::string> legendes;
+    int fenetresVues = 0;
+};
+Utilisateur utilisateur;
+
+void Repond(Fenetre *boite) {
+    Utilisateur &u = utilisateur;
+    ASSERT_LT(u.boutonsVus.size(), u.gestes.size()) << "a box nobody expected";
+    const Utilisateur::Geste geste = u.gestes[u.boutonsVus.size()];
+    u.boutonsVus.push_back(boite->nbBoutons);
+    u.fenetresVues = boite->ecran->nbFenetres;
+    for (Bouton *b = boite->boutons; b != nullptr; b = b->suivant) u.legendes.push_back(b->texte);
+    const int x = geste == Utilisateur::CONTINUE ? 125 : geste == Utilisateur::OUI ? 188 : 62;
+    if (geste == Utilisateur::FERME) {
+        PfInjecteFermeture(boite->hwnd);
+    } else {
+        PfInjecteSouris(boite->hwnd, MSG_BOUTON_GAUCHE_BAS, x, 120, PF_MK_GAUCHE);
+    }
+}
+
+class Boites : public Banc {
+protected:
+    Garde garde;
+    void SetUp() override {
+        Banc::SetUp();
+        utilisateur = Utilisateur();
+        boiteConstruite = Repond;
+    }
+    void TearDown() override {
+        boiteConstruite = nullptr;
+        Banc::TearDown();
+    }
+
+    void Message(const char *texte) {
+        AfficheMessage(Gris(), nullptr, Gris(), nullptr, AlloueCouleur(0, 0, 0, fenetre), texte, police, &ecran);
+    }
+    int Question() {
+        return DemandeConfirmation(Gris(), nullptr, Gris(), nullptr, AlloueCouleur(0, 0, 0, fenetre), "Sur?",
+                                   police, &ecran);
+    }
+    FILE *Ouvre(const std::string &nom, const char *mode) {
+        return OuvreFichierVerifie(Gris(), nullptr, Gris(), nullptr, AlloueCouleur(0, 0, 0, fenetre), nom.c_str(),
+                                   mode, police, &ecran);
+    }
+    std::string Contenu(const std::string &nom) {
+        std::ifstream f(nom);
+        std::stringstream s;
+        s << f.rdbuf();
+        return s.str();
+    }
+    void Ecrit(const std::string &nom, const char *contenu) { std::ofstream(nom) << contenu; }
+};
+
+TEST_F(Boites, TheMessageBoxIsAWindowOfItsOwnEndedByContinue) {
+    utilisateur.gestes = {Utilisateur::CONTINUE};
+    Message("Partie nulle");
+    EXPECT_EQ(utilisateur.boutonsVus, std::vector<int>{1});
+    EXPECT_EQ(utilisateur.legendes, std::vector<std::string>{"Continue"});
+    EXPECT_EQ(utilisateur.fenetresVues, 2);
+    EXPECT_EQ(ecran.nbFenetres, 1);
+    EXPECT_EQ(ecran.premiereFenetre, fenetre);
+}
+
+TEST_F(Boites, TheYesNoBoxAnswersWithTheButtonPressed) {
+    utilisateur.gestes = {Utilisateur::OUI, Utilisateur::NON};
+    EXPECT_EQ(Question(), 1);
+    EXPECT_EQ(Question(), 0);
+    EXPECT_EQ(utilisateur.legendes, (std::vector<std::string>{"Oui", "Non", "Oui", "Non"}));
+    EXPECT_EQ(ecran.nbFenetres, 1);
+}
+
+TEST_F(Boites, AYesNoBoxClosedThroughThePlatformAnswersNo) {
+    utilisateur.gestes = {Utilisateur::FERME};
+    EXPECT_EQ(Question(), 0);
+    EXPECT_EQ(ecran.nbFenetres, 1);
+}
+
+TEST_F(Boites, ReadingAMissingFileSaysSoAndOpensNothing) {
+    utilisateur.gestes = {Utilisateur::CONTINUE};
+    EXPECT_EQ(Ouvre(dossier + "/absent.txt", "r"), nullptr);
+    EXPECT_EQ(utilisateur.boutonsVus, std::vector<int>{1});
+}
+
+TEST_F(Boites, ReadingAnExistingFileAsksNothing) {
+    const std::string nom = dossier + "/present.txt";
+    Ecrit(nom, "abc");
+    FILE *f = Ouvre(nom, "r");
+    ASSERT_NE(f, nullptr);
+    char lu[4] = {};
+    EXPECT_EQ(fread(lu, 1, 3, f), 3u);
+    EXPECT_STREQ(lu, "abc");
+    fclose(f);
+    EXPECT_TRUE(utilisateur.boutonsVus.empty());
+}
+
+TEST_F(Boites, WritingOverAnExistingFileNeedsAYes) {
+    const std::string nom = dossier + "/present.txt";
+    Ecrit(nom, "garde");
+    utilisateur.gestes = {Utilisateur::NON, Utilisateur::OUI};
+    EXPECT_EQ(Ouvre(nom, "w"), nullptr);
+    EXPECT_EQ(Contenu(nom), "garde");
+    FILE *f = Ouvre(nom, "w");
+    ASSERT_NE(f, nullptr);
+    fputs("neuf", f);
+    fclose(f);
+    EXPECT_EQ(Contenu(nom), "neuf");
+    EXPECT_EQ(utilisateur.boutonsVus, (std::vector<int>{2, 2}));
+}
+
+TEST_F(Boites, WritingANewFileAsksNothingAndCreatesIt) {
+    const std::string nom = dossier + "/nouveau.txt";
+    FILE *f = Ouvre(nom, "w");
+    ASSERT_NE(f, nullptr);
+    fclose(f);
+    struct stat etat;
+    EXPECT_EQ(stat(nom.c_str(), &etat), 0);
+    EXPECT_TRUE(utilisateur.boutonsVus.empty());
+}
+
+TEST_F(Boites, AFileThatCannotBeWrittenIsReported) {
+    utilisateur.gestes = {Utilisateur::CONTINUE};
+    EXPECT_EQ(Ouvre(dossier + "/absent/fichier.txt", "w"), nullptr);
+    EXPECT_EQ(utilisateur.boutonsVus, std::vector<int>{1});
+}
+
+TEST_F(Boites, AnUnreadableExistingFileIsStillNotOverwrittenWithoutAYes) {
+    if (geteuid() == 0) GTEST_SKIP() << "root reads every file";
+    const std::string nom = dossier + "/protege.txt";
+    Ecrit(nom, "garde");
+    chmod(nom.c_str(), 0200);
+    utilisateur.gestes = {Utilisateur::NON};
+    EXPECT_EQ(Ouvre(nom, "w"), nullptr);
+    chmod(nom.c_str(), 0600);
+    EXPECT_EQ(Contenu(nom), "garde");
+}
+
+TEST_F(Boites, OtherModesGiveTheStreamAskedFor) {
+    const std::string nom = dossier + "/journal.txt";
+    Ecrit(nom, "un");
+    FILE *f = Ouvre(nom, "a");
+    ASSERT_NE(f, nullptr);
+    EXPECT_GE(fputs(" deux", f), 0);
+    fclose(f);
+    f = Ouvre(nom, "r+");
+    ASSERT_NE(f, nullptr);
+    EXPECT_GE(fputs("UN", f), 0);
+    fclose(f);
+    EXPECT_EQ(Contenu(nom), "UN deux");
+    EXPECT_TRUE(utilisateur.boutonsVus.empty());
+}
+
+}  // namespace
