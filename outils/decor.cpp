@@ -95,7 +95,7 @@ void Mur(Toile &t)
         }
     for (int i = 0; i < 90; i++) {
         double x = 10 + 780 * Hachage(i, 1, 52), y = 8 + (HORIZON - 120) * Hachage(i, 2, 52);
-        if (ZoneCalme(x, y))
+        if (ZoneCalme(x, y) || std::hypot(x - 48, y - 78) < 50)
             continue;
         double r = 1.2 + 2.6 * Hachage(i, 3, 52);
         t.opacite = 0.45 + 0.5 * Hachage(i, 4, 52);
@@ -188,11 +188,10 @@ void JouetAuSol(Toile &t, FonctionJouet jouet, double x, double sol, double eche
 // A crescent moon: a pale disc with a disc of the sky taken out of it.
 void Lune(Toile &t, double x, double y, double r)
 {
-    t.opacite = 0.25;
-    Disque(t, x, y, r * 1.5, Uni(Couleur(90, 110, 170)));
-    t.opacite = 1;
+    Rvb ciel = LitPixel(t, static_cast<int>(x + r * 2.2), static_cast<int>(y));
+    Disque(t, x, y, r * 2, DegradeRadial(x, y, Melange(ciel, Couleur(255, 240, 190), 0.25), r * 2, ciel));
     Disque(t, x, y, r, Uni(Couleur(255, 240, 190)));
-    Disque(t, x + r * 0.45, y - r * 0.25, r * 0.85, Uni(LitPixel(t, static_cast<int>(x + r * 1.6), static_cast<int>(y))));
+    Disque(t, x + r * 0.45, y - r * 0.25, r * 0.85, Uni(Melange(ciel, Couleur(255, 240, 190), 0.12)));
 }
 
 } // namespace
@@ -201,7 +200,7 @@ Toile ImageFond()
 {
     Toile t = NouvelleToile(800, 600, Couleur(0, 0, 0));
     Mur(t);
-    Lune(t, 48, 78, 22);
+    Lune(t, 48, 78, 20);
     Sol(t);
     Tapis(t);
     PlateauAuSol(t);

@@ -49,7 +49,7 @@ void PaireEllipses(Toile &t, double x, double y, double rx, double ry, double an
 
 void DessineOurs(Toile &t)
 {
-    Rvb fourrure = Couleur(66, 74, 168), clair = Couleur(150, 162, 226);
+    Rvb fourrure = Couleur(92, 64, 160), clair = Couleur(178, 154, 224);
     PaireEllipses(t, 28, -26, 14, 14, 0, Uni(Nuance(fourrure, 0.95)));
     PaireEllipses(t, 28, -26, 7.5, 7.5, 0, Uni(clair));
     Disque(t, 0, 4, 36, Volume(0, 4, 36, fourrure));

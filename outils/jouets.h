@@ -22,7 +22,7 @@ struct JeuPions {
 // opposing sets differ in shape and in brightness as well as in hue.
 extern const JeuPions jeux_pions[8];
 
-void DessineOurs(Toile &t);       // indigo teddy bear's head
+void DessineOurs(Toile &t);       // violet teddy bear's head
 void DessineLapin(Toile &t);      // pink rabbit's head with long ears
 void DessineElephant(Toile &t);   // blue elephant's head, big ears and trunk
 void DessineCanard(Toile &t);     // yellow rubber duck, side view

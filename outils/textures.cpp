@@ -98,7 +98,7 @@ Toile TextureCadre(int numero)
             EcritPixel(t, x, y, Grain(c, x, y, 44 + numero, 3));
         }
     t.enroulee = true;
-    t.opacite = 0.45;
+    t.opacite = 0.3;
     Matelassage(t, 2, Nuance(tissu, 1.7), 1.0);
     return t;
 }
