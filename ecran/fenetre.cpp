@@ -37,6 +37,8 @@ void LibereAffichage(Fenetre *fenetre) {
     PfLibereSurface(fenetre->surfacePrimaire);
     PfLibereSurface(fenetre->arrierePlan);
     PfLibereObjetAffichage(fenetre->directDraw);
+    PfLibereClipper(fenetre->clipper);
+    fenetre->clipper = nullptr;
     fenetre->surfacePrimaire = fenetre->arrierePlan = nullptr;
     fenetre->directDraw = nullptr;
 }

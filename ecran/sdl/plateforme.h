@@ -96,6 +96,8 @@ int PfSurfacePrimaire(ObjetAffichage *objet, FenetrePf *fenetre, Surface **surfa
 int PfCreeClipper(ObjetAffichage *objet, Clipper **clipper);
 int PfClipperFenetre(Clipper *clipper, FenetrePf *fenetre);
 int PfAttacheClipper(Surface *surface, Clipper *clipper);
+// Frees a clipper no surface took (an attached one goes with its surface).
+void PfLibereClipper(Clipper *clipper);
 // Bits per pixel of a surface.
 int PfFormatPixels(Surface *surface, int *bits);
 // An off-screen surface of the display's pixel format.

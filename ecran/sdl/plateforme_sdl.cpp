@@ -44,6 +44,10 @@ struct PolicePf {
 namespace {
 
 std::vector<FenetrePf *> fenetres;
+// Every handle ever made. A destroyed window's handle stays valid (and
+// answers as gone) because the toolkit's records may still name it; held
+// from a pointer that outlives exit, so the handles are never freed early.
+std::vector<FenetrePf *> *const poignees = new std::vector<FenetrePf *>;
 std::deque<Message> postes;  // posted and translated messages, taken before SDL's
 uint32_t etatBoutons;        // button bits as the window system last reported them
 int pannes[PF_OP_NOMBRE];
@@ -372,6 +376,7 @@ FenetrePf *PfCreeFenetre(int x, int y, int largeur, int hauteur, const char *tit
     if (!sdl)
         return nullptr;
     FenetrePf *f = new FenetrePf{sdl, SDL_GetWindowID(sdl), nullptr};
+    poignees->push_back(f);
     fenetres.push_back(f);
     return f;
 }
@@ -515,6 +520,10 @@ int PfAttacheClipper(Surface *surface, Clipper *clipper) {
         return code;
     surface->clipper = clipper;
     return DD_OK;
+}
+
+void PfLibereClipper(Clipper *clipper) {
+    delete clipper;
 }
 
 int PfFormatPixels(Surface *surface, int *bits) {

@@ -93,7 +93,8 @@ static void TraceCadreTexte(const Texte &t, Fenetre *fenetre) {
 // The first character shown reaches back as far as the text from it still
 // fits, so the end of the contents stays in view.
 static int PremierMontre(const Texte &t, Fenetre *fenetre) {
-    int debut = std::min(t.debut, t.curseur);
+    // Copies: std::min takes references, and the record is packed.
+    int debut = std::min(static_cast<int>(t.debut), static_cast<int>(t.curseur));
     const int place = abs(t.x2 - t.x1 - 16);
     while (debut > 0 && LargeurTexte(t.texte + debut, t.police, nullptr, fenetre) < place) debut--;
     return debut;
@@ -126,7 +127,7 @@ void TraceTexte(Texte *texte, Fenetre *fenetre) {
     const int dy = (hauteur / 2 + (t.y2 - t.y1)) / 2;
     EcritTexte(t.x1 + dx, t.y1 + dy, montre + k, t.police, t.couleurTexte, fenetre);
     // A field too narrow for even the cursor mark must not leave debut past the cursor.
-    texte->debut = std::min(t.debut + k, t.curseur);
+    texte->debut = std::min(t.debut + k, static_cast<int>(t.curseur));
 }
 
 void PlaceCurseurTexte(Texte *texte, int x, int /*y*/, Fenetre *fenetre) {

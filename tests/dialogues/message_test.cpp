@@ -29,7 +29,7 @@ void Repond(Fenetre *boite) {
     Utilisateur &u = utilisateur;
     ASSERT_LT(u.boutonsVus.size(), u.gestes.size()) << "a box nobody expected";
     const Utilisateur::Geste geste = u.gestes[u.boutonsVus.size()];
-    u.boutonsVus.push_back(boite->nbBoutons);
+    u.boutonsVus.push_back(int{boite->nbBoutons});  // a copy: the record is packed
     u.fenetresVues = boite->ecran->nbFenetres;
     for (Bouton *b = boite->boutons; b != nullptr; b = b->suivant) u.legendes.push_back(b->texte);
     const int x = geste == Utilisateur::CONTINUE ? 125 : geste == Utilisateur::OUI ? 188 : 62;
@@ -79,7 +79,7 @@ TEST_F(Boites, TheMessageBoxIsAWindowOfItsOwnEndedByContinue) {
     EXPECT_EQ(utilisateur.boutonsVus, std::vector<int>{1});
     EXPECT_EQ(utilisateur.legendes, std::vector<std::string>{"Continue"});
     EXPECT_EQ(utilisateur.fenetresVues, 2);
-    EXPECT_EQ(ecran.nbFenetres, 1);
+    EXPECT_EQ(int{ecran.nbFenetres}, 1);
     EXPECT_EQ(ecran.premiereFenetre, fenetre);
 }
 
@@ -88,13 +88,13 @@ TEST_F(Boites, TheYesNoBoxAnswersWithTheButtonPressed) {
     EXPECT_EQ(Question(), 1);
     EXPECT_EQ(Question(), 0);
     EXPECT_EQ(utilisateur.legendes, (std::vector<std::string>{"Oui", "Non", "Oui", "Non"}));
-    EXPECT_EQ(ecran.nbFenetres, 1);
+    EXPECT_EQ(int{ecran.nbFenetres}, 1);
 }
 
 TEST_F(Boites, AYesNoBoxClosedThroughThePlatformAnswersNo) {
     utilisateur.gestes = {Utilisateur::FERME};
     EXPECT_EQ(Question(), 0);
-    EXPECT_EQ(ecran.nbFenetres, 1);
+    EXPECT_EQ(int{ecran.nbFenetres}, 1);
 }
 
 TEST_F(Boites, ReadingAMissingFileSaysSoAndOpensNothing) {

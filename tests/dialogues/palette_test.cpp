@@ -51,7 +51,7 @@ protected:
         utilisateur = script;
         Couleur c = ChoisitCouleur(police, &ecran);
         EXPECT_EQ(ouvertures, 1);
-        EXPECT_EQ(ecran.nbFenetres, 1) << "the dialog's window is left behind";
+        EXPECT_EQ(int{ecran.nbFenetres}, 1) << "the dialog's window is left behind";
         return c;
     }
 };

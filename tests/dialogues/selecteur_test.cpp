@@ -92,7 +92,7 @@ protected:
         FILE *flux = ChoisitFichier(Gris(), nullptr, Gris(), nullptr, AlloueCouleur(0, 0, 0, fenetre), "Fichier", mode,
                                     police, &ecran);
         EXPECT_EQ(ouvertes.size(), etapes.size());
-        EXPECT_EQ(ecran.nbFenetres, 1) << "a window is left behind";
+        EXPECT_EQ(int{ecran.nbFenetres}, 1) << "a window is left behind";
         EXPECT_EQ(ecran.premiereFenetre, fenetre);
         return flux;
     }
@@ -152,7 +152,7 @@ TEST_F(Selecteurs, OkOnAnEmptyNameShowsTheMissingFileBoxAndKeepsTheChooser) {
               },
               [&](Fenetre *boite) {
                   EXPECT_EQ(boite->largeur, 250);  // the message box, over the chooser
-                  EXPECT_EQ(ecran.nbFenetres, 3);
+                  EXPECT_EQ(int{ecran.nbFenetres}, 3);
                   Clique(boite, 125, 120);  // "Continue"
                   Annuler(selecteur);       // then the chooser, still open, answers
               }};

@@ -94,7 +94,7 @@ TEST_F(Attente, FermerUneFenetreParmiDeuxLeveUnEvenement) {
     PfInjecteFermeture(b->hwnd);
     int x;
     EXPECT_EQ(TesteClic(ecran, b, &x, nullptr), 1);
-    EXPECT_EQ(ecran.nbFenetres, 2);  // the record stays: the platform window went
+    EXPECT_EQ(int{ecran.nbFenetres}, 2);  // the record stays: the platform window went
     (void)a;
 }
 
@@ -237,7 +237,7 @@ TEST(Fenetres, DetruireLaTeteLeMilieuOuLaQueueGardeLaListeCoherente) {
             n = NouvelleFenetre(20, 20);
         Fenetre *cible = f[2 - cas];  // head, middle, oldest
         DetruitFenetre(cible, &ecran);
-        EXPECT_EQ(ecran.nbFenetres, 2);
+        EXPECT_EQ(int{ecran.nbFenetres}, 2);
         int n = 0;
         Fenetre *avant = nullptr;
         for (Fenetre *w = ecran.premiereFenetre; w; avant = w, w = w->suivante, n++) {
@@ -246,7 +246,7 @@ TEST(Fenetres, DetruireLaTeteLeMilieuOuLaQueueGardeLaListeCoherente) {
         }
         EXPECT_EQ(n, 2);
         FermeFenetres();
-        EXPECT_EQ(ecran.nbFenetres, 0);
+        EXPECT_EQ(int{ecran.nbFenetres}, 0);
         EXPECT_EQ(ecran.premiereFenetre, nullptr);
     }
 }
@@ -256,7 +256,7 @@ TEST(Fenetres, UnEchecDeCreationNeLaissePasDeFenetre) {
     PfPanneSuivante(PF_OP_FENETRE, 1);
     EXPECT_EQ(NouvelleFenetre(), nullptr);
     EXPECT_EQ(ecran.premiereFenetre, nullptr);
-    EXPECT_EQ(ecran.nbFenetres, 0);
+    EXPECT_EQ(int{ecran.nbFenetres}, 0);
 }
 
 TEST(Divers, PaireEtCodesDeBoutons) {

@@ -81,7 +81,8 @@ std::string EcritFichier(const std::string &nom, const std::vector<unsigned char
     std::string chemin = dossier + "/" + nom;
     FILE *f = fopen(chemin.c_str(), "wb");
     if (f) {
-        fwrite(octets.data(), 1, octets.size(), f);
+        if (!octets.empty())
+            fwrite(octets.data(), 1, octets.size(), f);
         fclose(f);
     }
     return chemin;

@@ -11,6 +11,7 @@
 #include "jeu/coup.h"
 #include "jeu/ordinateur.h"
 #include "jeu/tables.h"
+#include "memoire.h"
 #include "outils_jeu.h"
 
 namespace {
@@ -265,26 +266,17 @@ TEST(ImagesPions, RangeesDesDeuxJeux) {
     EXPECT_TRUE(MemeImageQueLeFichier(partie.images[2][1], "eb1.bmp"));
 }
 
-long MemoireResidente() {
-    long pages = 0, residentes = 0;
-    FILE *f = fopen("/proc/self/statm", "r");
-    if (!f) return -1;
-    if (fscanf(f, "%ld %ld", &pages, &residentes) != 2) residentes = -1;
-    fclose(f);
-    return residentes * 4096;
-}
-
 TEST(ImagesPions, DeuxCentsPartiesSansCroissance) {
     if (!ImagesDesPions()) GTEST_SKIP() << "pawn frame files missing from the build folder: build the images target";
     Partie partie = PartieTest(8);
     ChargeImagesPions(&partie);
-    long apresPremiere = MemoireResidente();
+    const size_t apresPremiere = OctetsAlloues();
     for (int i = 0; i < 200; i++) {
         partie.jeu_pions[0] = 4 + 2 * (i % 4);
         partie.jeu_pions[2] = 5 + 2 * (i % 4);
         ChargeImagesPions(&partie);
     }
-    EXPECT_LT(MemoireResidente() - apresPremiere, 2L * 1024 * 1024);
+    EXPECT_LT(OctetsAlloues(), apresPremiere + 2 * 1024 * 1024);
     for (int s = 0; s < 3; s += 2)
         for (int f = 1; f <= 5; f++) EXPECT_NE(partie.images[s][f], nullptr);
 }

@@ -1,6 +1,8 @@
 // Start-up: the title screen and its images, the first setup screen, the
 // folder of the images, and the ways the program ends.
 #include <sys/stat.h>
+#include <climits>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <string>
@@ -20,10 +22,13 @@ std::string DossierSans(const char *manquante) {
     char modele[] = "/tmp/flipora-partie-XXXXXX";
     if (mkdtemp(modele) == nullptr)
         return "";
-    std::string dossier = modele, ici = getcwd(nullptr, 0);
+    char ici[PATH_MAX];
+    if (getcwd(ici, sizeof ici) == nullptr)
+        return "";
+    const std::string dossier = modele;
     for (const char *fichier : fichiers_images)
         if (manquante == nullptr || std::string(fichier) != manquante)
-            if (symlink((ici + "/" + fichier).c_str(), (dossier + "/" + fichier).c_str()) != 0)
+            if (symlink((std::string(ici) + "/" + fichier).c_str(), (dossier + "/" + fichier).c_str()) != 0)
                 return "";
     return dossier;
 }

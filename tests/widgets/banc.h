@@ -101,7 +101,10 @@ protected:
     }
 
     void TearDown() override {
-        if (fenetre != nullptr && ecran.nbFenetres > 0) DetruitFenetre(fenetre, &ecran);
+        if (fenetre != nullptr && ecran.nbFenetres > 0) {
+            FermePolice(police, fenetre);
+            DetruitFenetre(fenetre, &ecran);
+        }
         PfVideMessages();
         sommeil = nullptr;
         const std::string efface = "rm -rf '" + dossier + "'";

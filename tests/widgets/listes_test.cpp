@@ -1,7 +1,5 @@
 // The widget lists of a window: links, counts, emptying, hit edges, the
 // name limits and the release of images.
-#include <malloc.h>
-
 #include <cstring>
 #include <string>
 
@@ -9,11 +7,9 @@
 #include "ecran/widgets/bouton.h"
 #include "ecran/widgets/frame.h"
 #include "ecran/widgets/texte.h"
+#include "memoire.h"
 #include "widgets/banc.h"
 
-#if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/allocator_interface.h>
-#endif
 
 using namespace banc;
 
@@ -159,14 +155,6 @@ TEST_F(Noms, TextEntryContentsOf255CharactersEndTheProgramWithStatus3) {
 }
 
 // --- Images are released with their widgets -------------------------------------
-
-size_t OctetsAlloues() {
-#if defined(__SANITIZE_ADDRESS__)
-    return __sanitizer_get_current_allocated_bytes();
-#else
-    return mallinfo2().uordblks;
-#endif
-}
 
 TEST_F(Listes, RebuildingAScreenOfImageWidgetsAThousandTimesKeepsMemoryFlat) {
     const std::string image = Image("tuile.bmp", 16, 16);

@@ -1,0 +1,8 @@
+// Heap bytes in use, for the tests that check that memory stays flat.
+#pragma once
+
+#include <cstddef>
+
+// Bytes the program has allocated and not freed. Resident size would not do:
+// the address sanitizer holds freed blocks in quarantine.
+size_t OctetsAlloues();
