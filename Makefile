@@ -1,0 +1,43 @@
+# The two commands a player or a maintainer needs on a fresh Debian machine:
+#   make run     installs what is missing, builds, draws the images, starts ok_fr
+#   make test    the same set-up, then every test, normal and sanitized builds
+# `make run-en` starts the English program.
+
+BUILD      ?= build
+BUILD_SAN  ?= build-asan
+TYPE       ?= RelWithDebInfo
+WERROR     ?= OFF
+CMAKE_ARGS  = -G Ninja -DFLIPORA_WERROR=$(WERROR)
+JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: all deps build run run-en test test-normal test-sanitizers clean
+
+all: build
+
+deps:
+	@sh outils/installe-paquets.sh
+
+build: deps
+	cmake -S . -B $(BUILD) $(CMAKE_ARGS) -DCMAKE_BUILD_TYPE=$(TYPE)
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	cd $(BUILD) && ./ok_fr
+
+run-en: build
+	cd $(BUILD) && ./ok_en
+
+test: test-normal test-sanitizers
+
+test-normal: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The smoke tests drive the real programs in an X server; they run once, in
+# the normal build.
+test-sanitizers: deps
+	cmake -S . -B $(BUILD_SAN) $(CMAKE_ARGS) -DCMAKE_BUILD_TYPE=Debug -DFLIPORA_SANITIZE=ON
+	cmake --build $(BUILD_SAN) -j $(JOBS)
+	cd $(BUILD_SAN) && ctest --output-on-failure -j $(JOBS) -E '^smoke_'
+
+clean:
+	rm -rf $(BUILD) $(BUILD_SAN)
