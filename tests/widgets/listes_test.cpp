@@ -1,11 +1,13 @@
 // The widget lists of a window: links, counts, emptying, hit edges, the
 // name limits and the release of images.
+#include <cstdint>
 #include <cstring>
 #include <string>
 
 #include "ecran/widgets/ardoise.h"
 #include "ecran/widgets/bouton.h"
 #include "ecran/widgets/frame.h"
+#include "ecran/widgets/listes.h"
 #include "ecran/widgets/texte.h"
 #include "memoire.h"
 #include "widgets/banc.h"
@@ -107,6 +109,11 @@ class Noms : public Listes {
 protected:
     std::string Nom(size_t longueur) { return std::string(longueur, 'n'); }
 };
+
+TEST(AllocationDeWidget, ARefusedAllocationEndsTheProgramWithStatus1AndItsMessage) {
+    EXPECT_EXIT(AlloueWidget(SIZE_MAX / 2, "Allocation d'un bouton"), ::testing::ExitedWithCode(1),
+                "Allocation d'un bouton: ");
+}
 
 TEST_F(Noms, AnImageNameOf254CharactersIsKeptAndLoaded) {
     const std::string nom = Image(std::string(254 - dossier.size() - 1, 'n').c_str());
