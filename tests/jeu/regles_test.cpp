@@ -254,8 +254,8 @@ long Feuilles(Partie partie, int profondeur) {
 TEST(Exploration, ArbreDesCoupsDuDepart) {
     Partie partie = PartieTest(8);
     partie.aide = 0;
-    const long attendus[] = {4, 12, 56, 244, 1396};
-    for (int profondeur = 1; profondeur <= 5; profondeur++)
+    const long attendus[] = {4, 12, 56, 244, 1396, 8200};
+    for (int profondeur = 1; profondeur <= 6; profondeur++)
         EXPECT_EQ(Feuilles(partie, profondeur), attendus[profondeur - 1]) << "depth " << profondeur;
 }
 
