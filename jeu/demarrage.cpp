@@ -66,8 +66,11 @@ const char *DossierImages(const char *const dossiers[], int nombre) {
 
 void RejointImages() {
     std::string programme = DossierProgramme();
-    const char *const dossiers[] = {".", programme.c_str(), FLIPORA_DONNEES};
-    const char *dossier = DossierImages(dossiers, 3);
+    // An installed tree may be moved or installed under another prefix: its
+    // data folder sits beside bin/ before it sits where the build put it.
+    std::string installe = programme.empty() ? "" : programme + "/../share/flipora";
+    const char *const dossiers[] = {".", programme.c_str(), installe.c_str(), FLIPORA_DONNEES};
+    const char *dossier = DossierImages(dossiers, 4);
     // Without any, the first image load reports the missing file and ends the program.
     if (dossier != nullptr && chdir(dossier) != 0)
         perror(dossier);
