@@ -215,6 +215,9 @@ glisse() {
 touche() {
     w=$1
     shift
+    # Without a window manager nobody gives the focus back to a window when
+    # a dialog above it closes; a person would click it, we set it.
+    xdotool windowfocus "$w" 2>/dev/null
     xdotool key --window "$w" "$@" 2>/dev/null
     return 0
 }

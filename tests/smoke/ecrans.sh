@@ -50,7 +50,7 @@ convert "$TRAVAIL/fin.png" -crop 800x600+0+0 +repage "$SORTIES/fin-de-partie.png
 clique_lent "$B" 125 120
 attend_disparition "$B"
 attend_stable "$W" "$TRAVAIL/reglages.png" est_reglages
-touche "$W" Escape
+clique "$W" 155 547
 attend_fin 0
 
 # The English build's setup screen.
