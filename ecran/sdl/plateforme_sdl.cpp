@@ -386,9 +386,28 @@ void PfMontreFenetre(FenetrePf *fenetre) {
         SDL_ShowWindow(fenetre->sdl);
 }
 
+namespace {
+
+// The window system hands a release to the window that took the press. A
+// window destroyed in between (a box closed by its own button) loses it, SDL
+// goes on believing the button held and swallows the next press. So the
+// release is waited for, a second at most, and other windows' input is kept.
+void AttendRelachement() {
+    const uint32_t limite = SDL_GetTicks() + 1000;
+    SDL_Event e;
+    while ((SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_LMASK) && !SDL_TICKS_PASSED(SDL_GetTicks(), limite)) {
+        Message m;
+        if (SDL_WaitEventTimeout(&e, 50) && Traduit(e, &m))
+            postes.push_back(m);
+    }
+}
+
+}  // namespace
+
 void PfDetruitFenetre(FenetrePf *fenetre) {
     if (!fenetre->sdl)
         return;
+    AttendRelachement();
     for (size_t i = 0; i < fenetres.size(); i++)
         if (fenetres[i] == fenetre)
             fenetres.erase(fenetres.begin() + static_cast<long>(i));

@@ -87,7 +87,7 @@ verifie_pixel "$TRAVAIL/palette.png" 295 75 '#000000' "preview before a pick"
 clique "$P" 230 30
 rouge() { [ "$(pixel "$1" 295 75)" = '#FA0000' ]; }
 attend_stable "$P" "$TRAVAIL/palette-rouge.png" rouge
-clique_lent "$P" 295 130
+clique "$P" 295 130
 attend "couleur 250 0 0"
 attend_disparition "$P"
 attend_stable "$W" "$TRAVAIL/ardoise.png"
@@ -95,7 +95,7 @@ verifie_pixel "$TRAVAIL/ardoise.png" 450 120 '#FA0000' "slate in the picked colo
 clique "$W" 507 335
 P=$(fenetre 'Palette de Couleur') || exit 1
 clique "$P" 230 30
-clique_lent "$P" 295 170
+clique "$P" 295 170
 attend "couleur 44 44 44"
 
 # File chooser: a typed name is opened; "Annuler" opens nothing.
@@ -104,12 +104,12 @@ F=$(fenetre "Choix d'un fichier") || exit 1
 clique "$F" 175 35
 tape "$F" fond.bmp
 touche "$F" Return
-clique_lent "$F" 250 265
+clique "$F" 250 265
 attend "fichier ouvert $(wc -c <fond.bmp | tr -d ' ') octets"
 attend_disparition "$F"
 clique "$W" 392 335
 F=$(fenetre "Choix d'un fichier") || exit 1
-clique_lent "$F" 100 265
+clique "$F" 100 265
 attend "fichier aucun"
 attend_disparition "$F"
 
