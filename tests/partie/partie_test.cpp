@@ -8,6 +8,7 @@
 #include <string>
 
 #include "banc_partie.h"
+#include "memoire.h"
 #include "ecran/widgets/bouton.h"
 #include "ecran/widgets/frame.h"
 #include "ecran/widgets/texte.h"
@@ -235,19 +236,19 @@ TEST_F(PartieMixte, LesNomsTapesSontCeuxDuJeuEtDuResultat) {
 }
 
 TEST_F(PartieMixte, LaMemoireResteStableDePartieEnPartie) {
-#if defined(__SANITIZE_ADDRESS__)
-    GTEST_SKIP() << "the address sanitizer keeps freed memory aside";
-#endif
     Garde garde(600);
-    long apres_une = 0;
+    size_t apres_une = 0;
+    long rss_une = 0;
     for (int cycle = 1; cycle <= 200; cycle++) {
         Lance();
         JoueCase(3, 2);
         CliqueEtTraite(X_COMMANDES, Y_QUITTER_JEU);
-        if (cycle == 1)
-            apres_une = VmRSS();
+        if (cycle == 1) {
+            apres_une = OctetsAlloues();
+            rss_une = VmRSS();
+        }
     }
-    long apres_toutes = VmRSS();
-    std::cout << "VmRSS after 1 cycle: " << apres_une << " kB, after 200: " << apres_toutes << " kB\n";
-    EXPECT_LT(apres_toutes - apres_une, 2048);
+    std::cout << "heap after 1 cycle: " << apres_une << " bytes, after 200: " << OctetsAlloues() << " bytes; VmRSS "
+              << rss_une << " kB, then " << VmRSS() << " kB\n";
+    EXPECT_LT(OctetsAlloues(), apres_une + 2 * 1024 * 1024);
 }
