@@ -219,13 +219,7 @@ int main(int argc, char **argv) {
         return 1;
     }
     police_jeu = OuvrePolice("lucidasans-18", 20, fenetre);
-    violet = AlloueCouleur(100, 0, 100, fenetre);
-    bleu_clair = AlloueCouleur(49, 138, 183, fenetre);
-    noir = AlloueCouleur(0, 0, 0, fenetre);
-    blanc = AlloueCouleur(255, 255, 255, fenetre);
-    bleu_moyen = AlloueCouleur(73, 93, 200, fenetre);
-    bleu_fonce = AlloueCouleur(20, 70, 193, fenetre);
-    jaune = AlloueCouleur(255, 200, 80, fenetre);
+    AlloueCouleurs(fenetre);
     ChargeImages();
 
     const char *pilote = getenv("SDL_VIDEODRIVER");

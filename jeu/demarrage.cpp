@@ -45,6 +45,8 @@ std::string DossierProgramme() {
     return barre == std::string::npos ? "" : programme.substr(0, barre);
 }
 
+}  // namespace
+
 void AlloueCouleurs(Fenetre *fenetre) {
     violet = AlloueCouleur(100, 0, 100, fenetre);
     bleu_clair = AlloueCouleur(49, 138, 183, fenetre);
@@ -54,8 +56,6 @@ void AlloueCouleurs(Fenetre *fenetre) {
     bleu_fonce = AlloueCouleur(20, 70, 193, fenetre);
     jaune = AlloueCouleur(255, 200, 80, fenetre);
 }
-
-}  // namespace
 
 const char *DossierImages(const char *const dossiers[], int nombre) {
     for (int i = 0; i < nombre; i++)

@@ -15,6 +15,8 @@ struct Application {
     Interface interface;
 };
 
+// Makes the game's seven colours for its window.
+void AlloueCouleurs(Fenetre *fenetre);
 // The first of the folders that holds every image of `fichiers_images`, or null.
 const char *DossierImages(const char *const dossiers[], int nombre);
 // Moves to the folder of the images: the working directory, the program's

@@ -646,9 +646,9 @@ int PfCopie(Surface *destination, const RectanglePf *rectDestination, Surface *s
         return DD_OK;
     SDL_Rect srcSdl = RectSdl(rs), dstSdl = RectSdl(rd);
     bool memeTaille = srcSdl.w == dstSdl.w && srcSdl.h == dstSdl.h;
-    int r = memeTaille && CopieLignes(s, srcSdl, d, dstSdl) ? 0
-            : memeTaille                                 ? SDL_BlitSurface(s, &srcSdl, d, &dstSdl)
-                                                         : SDL_BlitScaled(s, &srcSdl, d, &dstSdl);
+    int r = !memeTaille                          ? SDL_BlitScaled(s, &srcSdl, d, &dstSdl)
+            : CopieLignes(s, srcSdl, d, dstSdl) ? 0
+                                                : SDL_BlitSurface(s, &srcSdl, d, &dstSdl);
     if (r != 0)
         return DDERR_GENERIC;
     if (primaire) {
