@@ -1,4 +1,5 @@
 // Pixmaps, the refresh of screen rectangles and the toolkit's sleep.
+#include <algorithm>
 #include <cstdio>
 
 #include "ecran.h"
@@ -65,7 +66,13 @@ void TaillePixmap(Pixmap *pixmap, int *largeur, int *hauteur) {
 }
 
 void Rafraichit(int x, int y, int largeur, int hauteur, Fenetre *fenetre) {
-    RectanglePf source = {x, y, x + largeur, y + hauteur};
+    // What lies outside the back buffer does not exist: a refresh that
+    // reaches past it (the bottom row of markers on the largest board) shows
+    // what is inside, and one with nothing inside does nothing.
+    RectanglePf source = {std::max(x, 0), std::max(y, 0), std::min(x + largeur, int(fenetre->largeur)),
+                          std::min(y + hauteur, int(fenetre->hauteur))};
+    if (source.droite <= source.gauche || source.bas <= source.haut)
+        return;
     // The window surface is already in client coordinates: the copy lands
     // in place; the screen rectangle is what the diagnostic reports.
     int32_t code = PfCopie(fenetre->surfacePrimaire, &source, fenetre->arrierePlan, &source);

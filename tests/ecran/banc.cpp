@@ -48,12 +48,7 @@ void FermeFenetres() {
 }
 
 uint32_t PixelA(Fenetre *fenetre, int x, int y) {
-    AccesPixels a;
-    if (PfAccede(fenetre->arrierePlan, &a) != 0)
-        return 0xFFFFFFFF;
-    uint32_t p = a.pixels[y * a.pas + x] & 0xFFFFFF;
-    PfRelache(fenetre->arrierePlan);
-    return p;
+    return PixelSurface(fenetre->arrierePlan, x, y);
 }
 
 Journal::Journal() {

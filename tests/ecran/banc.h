@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ecran/ecran.h"
+#include "pixels.h"
 
 // The display record of the test program, initialised once.
 Ecran &EcranDeTest();

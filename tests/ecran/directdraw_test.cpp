@@ -152,16 +152,26 @@ TEST_F(Copies, UneCopieRefuseeEstSignalee) {
     EXPECT_EQ(journal.tout(), "DDERR_SURFACELOST  \nOn a perdu une image");
 }
 
-TEST_F(Copies, UnRafraichissementRefuseDitOuIlVisait) {
+TEST_F(Copies, UnRafraichissementDebordantMontreCeQuiEstDansLaFenetre) {
     Journal journal;
     Rafraichit(0, 0, 800, 600, f);
-    EXPECT_TRUE(lignesDebogage.empty());
+    RemplitRectangle(0, 0, 800, 600, AlloueCouleur(1, 2, 3, f), f);
+    Rafraichit(790, 590, 50, 50, f);  // the bottom-right corner and beyond
+    Rafraichit(-20, -20, 10, 10, f);  // nothing inside
+    EXPECT_EQ(journal.tout(), "");
+    EXPECT_EQ(PixelEcran(f, 799, 599), 0x010203u);
+    EXPECT_EQ(PixelEcran(f, 789, 599), 0x0A141Eu) << "only the rectangle asked for";
+}
+
+TEST_F(Copies, UnRafraichissementRefuseDitOuIlVisait) {
+    Journal journal;
     Zone z = f->zoneEcran;
-    Rafraichit(10, 20, 900, 30, f);  // reaches past the back buffer
+    PfPanneSuivante(PF_OP_COPIE, DDERR_SURFACELOST);
+    Rafraichit(10, 20, 900, 30, f);  // clipped to 790 wide before the device refuses it
     char attendu[200];
     snprintf(attendu, sizeof attendu,
-             "DDERR_INVALIDRECT \nProbleme de rafraichissement : 10 20 900 30 -> 20 10 50 910 - %d %d %d %d\n",
-             20 + z.haut, 10 + z.gauche, 50 + z.haut, 910 + z.gauche);
+             "DDERR_SURFACELOST  \nProbleme de rafraichissement : 10 20 900 30 -> 20 10 50 800 - %d %d %d %d\n",
+             20 + z.haut, 10 + z.gauche, 50 + z.haut, 800 + z.gauche);
     EXPECT_EQ(journal.tout(), attendu);
 }
 

@@ -9,6 +9,7 @@
 #include "jeu/ordinateur.h"
 #include "jeu/tables.h"
 #include "outils_jeu.h"
+#include "pixels.h"
 
 namespace {
 
@@ -112,6 +113,19 @@ TEST(Indices, RienPourLOrdinateur) {
     EXPECT_EQ(Vue(5, 0, partie), RVB_PLATEAU) << "a stale marker is cleared";
     Bilan bilan = Inventaire(partie, false);
     EXPECT_EQ(bilan.aide + bilan.prop, 1);
+}
+
+TEST(Indices, LaSuggestionDeLaDerniereRangeeArriveALEcran) {
+    Partie partie = PartieTest(12);
+    // (0, 11) is side -1's only move: its marker's rectangles reach past the window.
+    PlaceGrille({"", "", "", "", "", "", "", "", "", "X", "O"});
+    ExploreCoups(partie);
+    ASSERT_GT(nb_retournes[0][11], 0);
+    PointCoup p = PointPion(0, 11, partie.origine);
+    for (int dy : {20, 42}) {
+        EXPECT_EQ(Pixel(p.x + 20, p.y + dy), RVB_PROP);
+        EXPECT_EQ(PixelEcran(FenetreJeu(), p.x + 20, p.y + dy), RVB_PROP) << "row " << p.y + dy << " on the screen";
+    }
 }
 
 TEST(Indices, InterrupteurDeLAide) {
