@@ -5,18 +5,15 @@
 #include <cstdlib>
 
 #include "directdraw.h"
+#include "entete_bmp.h"
 #include "ecran.h"
 
 namespace {
 
-uint32_t Lit32(const unsigned char *p) {
-    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
-
 // How many colour-table entries an information header announces.
 int NombreCouleurs(const unsigned char *info) {
     uint32_t taille = Lit32(info), utilisees = Lit32(info + 32);
-    int bits = info[14] | (info[15] << 8);
+    int bits = Lit16(info + 14);
     if (taille != 40 || bits > 8)
         return 0;
     int n = utilisees ? static_cast<int>(utilisees) : 1 << bits;

@@ -1,0 +1,161 @@
+// Platform windows and the message queue: SDL windows stand for the
+// platform's, SDL events become messages one at a time, and waiting blocks
+// in SDL so that an idle program uses no processor.
+#include "sdl_interne.h"
+
+std::vector<FenetrePf *> fenetres;
+std::deque<Message> postes;
+
+namespace {
+
+// Every handle ever made. A destroyed window's handle stays valid (and
+// answers as gone) because the toolkit's records may still name it; held
+// from a pointer that outlives exit, so the handles are never freed early.
+std::vector<FenetrePf *> *const poignees = new std::vector<FenetrePf *>;
+
+}  // namespace
+
+FenetrePf *FenetreDeId(uint32_t id) {
+    for (FenetrePf *f : fenetres)
+        if (f->id == id)
+            return f;
+    return nullptr;
+}
+
+void PfInitialise() {
+    if (SDL_WasInit(SDL_INIT_VIDEO))
+        return;
+    // Without this, the first window-surface call recreates the X window as
+    // an OpenGL one and its id changes under the toolkit's feet.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    // Without this a poll stops at SDL's marker of the previous pump and
+    // reports an empty queue while an event pushed after it is waiting.
+    SDL_SetHint(SDL_HINT_POLL_SENTINEL, "0");
+    if (SDL_Init(SDL_INIT_VIDEO) != 0)
+        PfEcritDiagnostic(SDL_GetError());
+    TTF_Init();
+    SDL_StartTextInput();
+}
+
+FenetrePf *PfCreeFenetre(int x, int y, int largeur, int hauteur, const char *titre, int pleinEcran) {
+    PfInitialise();
+    if (Panne(PF_OP_FENETRE))
+        return nullptr;
+    uint32_t drapeaux = SDL_WINDOW_HIDDEN | (pleinEcran ? SDL_WINDOW_BORDERLESS : 0);
+    std::string titreUtf8 = Utf8De1252(titre ? titre : "");
+    SDL_Window *sdl = SDL_CreateWindow(titreUtf8.c_str(), x, y, largeur, hauteur, drapeaux);
+    if (!sdl)
+        return nullptr;
+    FenetrePf *f = new FenetrePf{sdl, SDL_GetWindowID(sdl), nullptr};
+    poignees->push_back(f);
+    fenetres.push_back(f);
+    return f;
+}
+
+void PfMontreFenetre(FenetrePf *fenetre) {
+    if (fenetre->sdl)
+        SDL_ShowWindow(fenetre->sdl);
+}
+
+namespace {
+
+// The window system hands a release to the window that took the press. A
+// window destroyed in between (a box closed by its own button) loses it, SDL
+// goes on believing the button held and swallows the next press. So the
+// release is waited for, a second at most, and other windows' input is kept.
+void AttendRelachement() {
+    const uint32_t limite = SDL_GetTicks() + 1000;
+    SDL_Event e;
+    while ((SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_LMASK) && !SDL_TICKS_PASSED(SDL_GetTicks(), limite)) {
+        Message m;
+        if (SDL_WaitEventTimeout(&e, 50) && Traduit(e, &m))
+            postes.push_back(m);
+    }
+}
+
+}  // namespace
+
+void PfDetruitFenetre(FenetrePf *fenetre) {
+    if (!fenetre->sdl)
+        return;
+    AttendRelachement();
+    for (size_t i = 0; i < fenetres.size(); i++)
+        if (fenetres[i] == fenetre)
+            fenetres.erase(fenetres.begin() + static_cast<long>(i));
+    for (auto m = postes.begin(); m != postes.end();)
+        m = m->fenetre == fenetre ? postes.erase(m) : m + 1;
+    SDL_DestroyWindow(fenetre->sdl);
+    fenetre->sdl = nullptr;
+}
+
+void PfAssocieDonnee(FenetrePf *fenetre, void *donnee) {
+    fenetre->donnee = donnee;
+}
+
+void *PfDonnee(FenetrePf *fenetre) {
+    return fenetre->donnee;
+}
+
+bool PfZoneClient(FenetrePf *fenetre, RectanglePf *zone) {
+    if (!fenetre->sdl)
+        return false;
+    int x, y, w, h;
+    SDL_GetWindowPosition(fenetre->sdl, &x, &y);
+    SDL_GetWindowSize(fenetre->sdl, &w, &h);
+    *zone = RectanglePf{x, y, x + w, y + h};
+    return true;
+}
+
+void PfInvalide(FenetrePf *fenetre) {
+    PfPosteMessage(Message{fenetre, MSG_PEINT, 0, 0});
+}
+
+namespace {
+
+// Moves SDL's events into the message queue until it holds one; SDL events
+// the toolkit has no use for are dropped on the way, so that "a message is
+// waiting" never means an event that would then be thrown away.
+bool Remplit(bool attendre) {
+    while (postes.empty()) {
+        SDL_Event e;
+        if (attendre ? !SDL_WaitEvent(&e) : !SDL_PollEvent(&e))
+            return false;
+        Message m;
+        if (Traduit(e, &m))
+            postes.push_back(m);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool PfMessageEnAttente() {
+    return Remplit(false);
+}
+
+void PfPrendMessage(Message *message) {
+    while (!Remplit(true)) {
+    }
+    *message = postes.front();
+    postes.pop_front();
+}
+
+void PfPosteMessage(const Message &message) {
+    if (message.type == MSG_QUITTE || (message.fenetre && message.fenetre->sdl))
+        postes.push_back(message);
+}
+
+void PfTraduitMessage(const Message &message) {
+    if (message.type != MSG_TOUCHE)
+        return;
+    uint32_t v = message.param1;
+    if (v == 0x08 || v == 0x09 || v == 0x0D || v == 0x1B)
+        postes.push_front(Message{message.fenetre, MSG_CARACTERE, v, 0});
+}
+
+void PfDort(int millisecondes) {
+    SDL_Delay(static_cast<uint32_t>(millisecondes));
+}

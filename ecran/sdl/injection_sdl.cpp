@@ -1,0 +1,116 @@
+// Test seams: failures armed for the next call of an operation, and input
+// queued as the window system would deliver it.
+#include "sdl_interne.h"
+
+namespace {
+
+int pannes[PF_OP_NOMBRE];
+
+void Pousse(SDL_Event &e) {
+    SDL_PushEvent(&e);
+}
+
+}  // namespace
+
+int Panne(OperationPf operation) {
+    int code = pannes[operation];
+    pannes[operation] = 0;
+    return code;
+}
+
+void PfPanneSuivante(OperationPf operation, int code) {
+    pannes[operation] = code;
+}
+
+void PfInjecteSouris(FenetrePf *fenetre, int type, int x, int y, uint32_t boutons) {
+    if (!fenetre->sdl)
+        return;
+    SDL_Event e;
+    SDL_zero(e);
+    if (type == MSG_SOURIS) {
+        e.type = SDL_MOUSEMOTION;
+        e.motion.windowID = fenetre->id;
+        e.motion.x = x;
+        e.motion.y = y;
+        e.motion.state = ((boutons & PF_MK_GAUCHE) ? SDL_BUTTON_LMASK : 0) |
+                         ((boutons & PF_MK_MILIEU) ? SDL_BUTTON_MMASK : 0) | ((boutons & PF_MK_DROIT) ? SDL_BUTTON_RMASK : 0);
+    } else {
+        e.type = type == MSG_BOUTON_GAUCHE_BAS ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+        e.button.windowID = fenetre->id;
+        e.button.button = (boutons & PF_MK_DROIT) ? SDL_BUTTON_RIGHT
+                          : (boutons & PF_MK_MILIEU) ? SDL_BUTTON_MIDDLE : SDL_BUTTON_LEFT;
+        e.button.state = e.type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+        e.button.clicks = 1;
+        e.button.x = x;
+        e.button.y = y;
+    }
+    Pousse(e);
+}
+
+void PfInjecteTouche(FenetrePf *fenetre, int codeVirtuel) {
+    if (!fenetre->sdl)
+        return;
+    SDL_Event e;
+    SDL_zero(e);
+    e.type = SDL_KEYDOWN;
+    e.key.windowID = fenetre->id;
+    e.key.state = SDL_PRESSED;
+    e.key.keysym.sym = ToucheDeVirtuel(codeVirtuel);
+    Pousse(e);
+    e.type = SDL_KEYUP;
+    e.key.state = SDL_RELEASED;
+    Pousse(e);
+}
+
+void PfInjecteTexte(FenetrePf *fenetre, const char *utf8) {
+    if (!fenetre->sdl)
+        return;
+    SDL_Event e;
+    SDL_zero(e);
+    e.type = SDL_TEXTINPUT;
+    e.text.windowID = fenetre->id;
+    SDL_strlcpy(e.text.text, utf8, sizeof e.text.text);
+    Pousse(e);
+}
+
+void PfInjecteFermeture(FenetrePf *fenetre) {
+    if (!fenetre->sdl)
+        return;
+    SDL_Event e;
+    SDL_zero(e);
+    e.type = SDL_WINDOWEVENT;
+    e.window.windowID = fenetre->id;
+    e.window.event = SDL_WINDOWEVENT_CLOSE;
+    Pousse(e);
+}
+
+void PfInjecteDeplacement(FenetrePf *fenetre, int x, int y) {
+    if (!fenetre->sdl)
+        return;
+    SDL_SetWindowPosition(fenetre->sdl, x, y);
+    SDL_Event e;
+    SDL_zero(e);
+    e.type = SDL_WINDOWEVENT;
+    e.window.windowID = fenetre->id;
+    e.window.event = SDL_WINDOWEVENT_MOVED;
+    e.window.data1 = x;
+    e.window.data2 = y;
+    Pousse(e);
+}
+
+void PfInjecteExposition(FenetrePf *fenetre) {
+    if (!fenetre->sdl)
+        return;
+    SDL_Event e;
+    SDL_zero(e);
+    e.type = SDL_WINDOWEVENT;
+    e.window.windowID = fenetre->id;
+    e.window.event = SDL_WINDOWEVENT_EXPOSED;
+    Pousse(e);
+}
+
+void PfVideMessages() {
+    postes.clear();
+    SDL_PumpEvents();
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+}

@@ -1,0 +1,243 @@
+// Display-server objects and surfaces: the window surface stands for the
+// primary surface, 32-bit off-screen SDL surfaces for back buffers and
+// images; copies, pixel access and colour keys.
+#include "sdl_interne.h"
+
+#include <cstring>
+
+#include "directdraw.h"
+
+SDL_Surface *Pixels(Surface *surface) {
+    if (surface->sdl)
+        return surface->sdl;
+    SDL_Window *w = surface->fenetre ? surface->fenetre->sdl : nullptr;
+    return w ? SDL_GetWindowSurface(w) : nullptr;
+}
+
+SDL_Surface *NouvelleSurface(int largeur, int hauteur) {
+    SDL_Surface *s = SDL_CreateRGBSurfaceWithFormat(0, largeur, hauteur, 32, SDL_PIXELFORMAT_RGB888);
+    if (s)
+        SDL_SetSurfaceBlendMode(s, SDL_BLENDMODE_NONE);
+    return s;
+}
+
+namespace {
+
+SDL_Rect RectSdl(const RectanglePf &r) {
+    return SDL_Rect{r.gauche, r.haut, r.droite - r.gauche, r.bas - r.haut};
+}
+
+bool Contient(SDL_Surface *s, const RectanglePf &r) {
+    return r.gauche >= 0 && r.haut >= 0 && r.gauche <= r.droite && r.haut <= r.bas && r.droite <= s->w &&
+           r.bas <= s->h;
+}
+
+// Clips a rectangle to the surface, as the window's clipper does for a primary surface.
+RectanglePf Coupe(SDL_Surface *s, RectanglePf r) {
+    r.gauche = SDL_max(r.gauche, 0);
+    r.haut = SDL_max(r.haut, 0);
+    r.droite = SDL_min(r.droite, s->w);
+    r.bas = SDL_min(r.bas, s->h);
+    return r;
+}
+
+}  // namespace
+
+int PfCreeObjetAffichage(ObjetAffichage **objet) {
+    if (int code = Panne(PF_OP_OBJET))
+        return code;
+    *objet = new ObjetAffichage{nullptr};
+    return DD_OK;
+}
+
+int PfNiveauCooperation(ObjetAffichage *objet, FenetrePf *fenetre, int pleinEcran) {
+    if (int code = Panne(PF_OP_COOPERATION))
+        return code;
+    objet->fenetre = fenetre;
+    if (!fenetre->sdl)
+        return DDERR_GENERIC;
+    if (pleinEcran && SDL_SetWindowFullscreen(fenetre->sdl, SDL_WINDOW_FULLSCREEN) != 0)
+        return DDERR_EXCLUSIVEMODEALREADYSET;
+    return DD_OK;
+}
+
+int PfModeAffichage(ObjetAffichage *objet, int largeur, int hauteur, int bits) {
+    if (int code = Panne(PF_OP_MODE))
+        return code;
+    uint32_t format = bits == 32 ? static_cast<uint32_t>(SDL_PIXELFORMAT_RGB888) : 0u;
+    SDL_DisplayMode mode = {format, largeur, hauteur, 0, nullptr};
+    if (!objet->fenetre || !objet->fenetre->sdl || SDL_SetWindowDisplayMode(objet->fenetre->sdl, &mode) != 0)
+        return DDERR_UNSUPPORTED;
+    return DD_OK;
+}
+
+int PfSurfacePrimaire(ObjetAffichage *objet, FenetrePf *fenetre, Surface **surface) {
+    if (int code = Panne(PF_OP_PRIMAIRE))
+        return code;
+    objet->fenetre = fenetre;
+    if (!fenetre->sdl || !SDL_GetWindowSurface(fenetre->sdl))
+        return DDERR_OUTOFMEMORY;
+    *surface = new Surface{nullptr, fenetre, nullptr};
+    return DD_OK;
+}
+
+int PfCreeClipper(ObjetAffichage *, Clipper **clipper) {
+    if (int code = Panne(PF_OP_CLIPPER))
+        return code;
+    *clipper = new Clipper{nullptr};
+    return DD_OK;
+}
+
+int PfClipperFenetre(Clipper *clipper, FenetrePf *fenetre) {
+    if (int code = Panne(PF_OP_CLIPPER_FENETRE))
+        return code;
+    clipper->fenetre = fenetre;
+    return DD_OK;
+}
+
+int PfAttacheClipper(Surface *surface, Clipper *clipper) {
+    if (int code = Panne(PF_OP_ATTACHE_CLIPPER))
+        return code;
+    surface->clipper = clipper;
+    return DD_OK;
+}
+
+void PfLibereClipper(Clipper *clipper) {
+    delete clipper;
+}
+
+int PfFormatPixels(Surface *surface, int *bits) {
+    if (int code = Panne(PF_OP_FORMAT))
+        return code;
+    SDL_Surface *s = Pixels(surface);
+    if (!s)
+        return DDERR_SURFACELOST;
+    *bits = s->format->BitsPerPixel;
+    return DD_OK;
+}
+
+int PfCreeSurface(ObjetAffichage *, int largeur, int hauteur, Surface **surface) {
+    if (int code = Panne(PF_OP_SURFACE))
+        return code;
+    if (largeur <= 0 || hauteur <= 0)
+        return DDERR_INVALIDPARAMS;
+    SDL_Surface *s = NouvelleSurface(largeur, hauteur);
+    if (!s)
+        return DDERR_OUTOFMEMORY;
+    *surface = new Surface{s, nullptr, nullptr};
+    return DD_OK;
+}
+
+int PfTesteCooperation(ObjetAffichage *) {
+    return DD_OK;
+}
+
+int PfRestaureSurfaces(ObjetAffichage *objet) {
+    if (objet->fenetre && objet->fenetre->sdl && !SDL_GetWindowSurface(objet->fenetre->sdl))
+        return DDERR_SURFACELOST;
+    return DD_OK;
+}
+
+int PfRestaure(Surface *surface) {
+    return Pixels(surface) ? DD_OK : DDERR_SURFACELOST;
+}
+
+void PfLibereSurface(Surface *surface) {
+    if (!surface)
+        return;
+    SDL_FreeSurface(surface->sdl);
+    delete surface->clipper;
+    delete surface;
+}
+
+void PfLibereObjetAffichage(ObjetAffichage *objet) {
+    delete objet;
+}
+
+int PfTailleSurface(Surface *surface, int *largeur, int *hauteur) {
+    SDL_Surface *s = surface ? Pixels(surface) : nullptr;
+    if (!s)
+        return DDERR_SURFACELOST;
+    *largeur = s->w;
+    *hauteur = s->h;
+    return DD_OK;
+}
+
+namespace {
+
+// A same-size copy between surfaces of one format, row by row. SDL's own
+// blit is ten times slower or worse for some left edges (x = 100, 600), the
+// very places the game refreshes most.
+bool CopieLignes(SDL_Surface *s, const SDL_Rect &rs, SDL_Surface *d, const SDL_Rect &rd) {
+    if (s->format->format != d->format->format || s->format->BytesPerPixel != 4 ||
+        !Contient(d, RectanglePf{rd.x, rd.y, rd.x + rd.w, rd.y + rd.h}))
+        return false;
+    if (SDL_LockSurface(s) != 0)
+        return false;
+    if (SDL_LockSurface(d) != 0) {
+        SDL_UnlockSurface(s);
+        return false;
+    }
+    const size_t octets = static_cast<size_t>(rs.w) * 4;
+    for (int y = 0; y < rs.h; y++)
+        memmove(static_cast<uint8_t *>(d->pixels) + (rd.y + y) * d->pitch + rd.x * 4,
+                static_cast<const uint8_t *>(s->pixels) + (rs.y + y) * s->pitch + rs.x * 4, octets);
+    SDL_UnlockSurface(d);
+    SDL_UnlockSurface(s);
+    return true;
+}
+
+}  // namespace
+
+int PfCopie(Surface *destination, const RectanglePf *rectDestination, Surface *source, const RectanglePf *rectSource) {
+    if (int code = Panne(PF_OP_COPIE))
+        return code;
+    if (!destination || !source)
+        return DDERR_INVALIDPARAMS;
+    SDL_Surface *d = Pixels(destination);
+    SDL_Surface *s = Pixels(source);
+    if (!d || !s)
+        return DDERR_SURFACELOST;
+    RectanglePf rs = rectSource ? *rectSource : RectanglePf{0, 0, s->w, s->h};
+    RectanglePf rd = rectDestination ? *rectDestination : RectanglePf{0, 0, d->w, d->h};
+    bool primaire = destination->sdl == nullptr;
+    if (!Contient(s, rs) || (!primaire && !Contient(d, rd)) || rd.droite < rd.gauche || rd.bas < rd.haut)
+        return DDERR_INVALIDRECT;
+    if (rs.droite == rs.gauche || rs.bas == rs.haut || rd.droite == rd.gauche || rd.bas == rd.haut)
+        return DD_OK;
+    SDL_Rect srcSdl = RectSdl(rs), dstSdl = RectSdl(rd);
+    bool memeTaille = srcSdl.w == dstSdl.w && srcSdl.h == dstSdl.h;
+    int r = !memeTaille                          ? SDL_BlitScaled(s, &srcSdl, d, &dstSdl)
+            : CopieLignes(s, srcSdl, d, dstSdl) ? 0
+                                                : SDL_BlitSurface(s, &srcSdl, d, &dstSdl);
+    if (r != 0)
+        return DDERR_GENERIC;
+    if (primaire) {
+        SDL_Rect montre = RectSdl(Coupe(d, rd));
+        if (montre.w > 0 && montre.h > 0 && SDL_UpdateWindowSurfaceRects(destination->fenetre->sdl, &montre, 1) != 0)
+            return DDERR_SURFACELOST;
+    }
+    return DD_OK;
+}
+
+int PfAccede(Surface *surface, AccesPixels *acces) {
+    if (int code = Panne(PF_OP_ACCEDE))
+        return code;
+    SDL_Surface *s = Pixels(surface);
+    if (!s || s->format->BytesPerPixel != 4 || SDL_LockSurface(s) != 0)
+        return DDERR_CANTCREATEDC;
+    *acces = AccesPixels{static_cast<uint32_t *>(s->pixels), s->pitch / 4, s->w, s->h};
+    return DD_OK;
+}
+
+void PfRelache(Surface *surface) {
+    if (SDL_Surface *s = Pixels(surface))
+        SDL_UnlockSurface(s);
+}
+
+int PfCleCouleur(Surface *surface, uint32_t valeur) {
+    SDL_Surface *s = Pixels(surface);
+    if (!s)
+        return DDERR_SURFACELOST;
+    return SDL_SetColorKey(s, SDL_TRUE, valeur) == 0 ? DD_OK : DDERR_GENERIC;
+}
