@@ -195,3 +195,14 @@ void TaillePixmap(Pixmap *pixmap, int *largeur, int *hauteur);
 void Rafraichit(int x, int y, int largeur, int hauteur, Fenetre *fenetre);
 // Sleeps duree / 1000 whole milliseconds when duree > 0.
 void Dort(int duree);
+
+// --- Where the images are -------------------------------------------------------
+// The arrow icons of the scroll bars and number boxes: up, down, left, right.
+enum { ICONE_HAUT, ICONE_BAS, ICONE_GAUCHE, ICONE_DROITE, NB_ICONES };
+extern const char *const iconesEcran[NB_ICONES];
+// The first non-empty folder holding every one of the files as a readable regular file, or null.
+const char *DossierComplet(const char *const dossiers[], int nbDossiers, const char *const fichiers[], int nbFichiers);
+// Moves to the first folder holding every file: the working directory, the
+// program's folder, then `ailleurs` (relative ones from the program's
+// folder). Stays put when none has them all.
+void RejointDossierImages(const char *const fichiers[], int nbFichiers, const char *const ailleurs[], int nbAilleurs);

@@ -1,11 +1,11 @@
 #include "jeu/demarrage.h"
 
-#include <unistd.h>
-
-#include <climits>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
+#include <cstring>
+#include <iterator>
+#include <vector>
 
 #include "jeu/aide.h"
 #include "jeu/ecrans.h"
@@ -27,25 +27,17 @@ const int statut_affichage = 4;
     exit(statut_affichage);
 }
 
-bool DossierComplet(const std::string &dossier) {
-    for (const char *fichier : fichiers_images)
-        if (access((dossier + "/" + fichier).c_str(), R_OK) != 0)
-            return false;
-    return true;
-}
-
-// The folder the running program was started from, or "" when unknown.
-std::string DossierProgramme() {
-    char chemin[PATH_MAX];
-    ssize_t longueur = readlink("/proc/self/exe", chemin, sizeof chemin - 1);
-    if (longueur <= 0)
-        return "";
-    std::string programme(chemin, longueur);
-    size_t barre = programme.rfind('/');
-    return barre == std::string::npos ? "" : programme.substr(0, barre);
-}
-
 }  // namespace
+
+std::vector<const char *> FichiersDuJeu() {
+    std::vector<const char *> fichiers(std::begin(fichiers_images), std::end(fichiers_images));
+    for (const auto &jeu : fichiers_pions)
+        for (const char *trame : jeu)
+            if (std::find_if(fichiers.begin(), fichiers.end(), [trame](const char *f) { return strcmp(f, trame) == 0; }) ==
+                fichiers.end())
+                fichiers.push_back(trame);
+    return fichiers;
+}
 
 void AlloueCouleurs(Fenetre *fenetre) {
     violet = AlloueCouleur(100, 0, 100, fenetre);
@@ -58,22 +50,16 @@ void AlloueCouleurs(Fenetre *fenetre) {
 }
 
 const char *DossierImages(const char *const dossiers[], int nombre) {
-    for (int i = 0; i < nombre; i++)
-        if (dossiers[i][0] != '\0' && DossierComplet(dossiers[i]))
-            return dossiers[i];
-    return nullptr;
+    std::vector<const char *> fichiers = FichiersDuJeu();
+    return DossierComplet(dossiers, nombre, fichiers.data(), int(fichiers.size()));
 }
 
 void RejointImages() {
-    std::string programme = DossierProgramme();
+    std::vector<const char *> fichiers = FichiersDuJeu();
     // An installed tree may be moved or installed under another prefix: its
     // data folder sits beside bin/ before it sits where the build put it.
-    std::string installe = programme.empty() ? "" : programme + "/../share/flipora";
-    const char *const dossiers[] = {".", programme.c_str(), installe.c_str(), FLIPORA_DONNEES};
-    const char *dossier = DossierImages(dossiers, 4);
-    // Without any, the first image load reports the missing file and ends the program.
-    if (dossier != nullptr && chdir(dossier) != 0)
-        perror(dossier);
+    const char *const ailleurs[] = {"../share/flipora", FLIPORA_DONNEES};
+    RejointDossierImages(fichiers.data(), int(fichiers.size()), ailleurs, 2);
 }
 
 void OuvreJeu(Application *application) {

@@ -3,6 +3,8 @@
 // the title screen; the first click and the setup screen; the endless loop.
 #pragma once
 
+#include <vector>
+
 #include "ecran/ecran.h"
 #include "jeu/partie.h"
 #include "jeu/tables.h"
@@ -17,7 +19,9 @@ struct Application {
 
 // Makes the game's seven colours for its window.
 void AlloueCouleurs(Fenetre *fenetre);
-// The first of the folders that holds every image of `fichiers_images`, or null.
+// Every image file the game loads: the table of images and each set's frames.
+std::vector<const char *> FichiersDuJeu();
+// The first of the folders that holds every image the game loads, or null.
 const char *DossierImages(const char *const dossiers[], int nombre);
 // Moves to the folder of the images: the working directory, the program's
 // own folder, then the installed data folder; stays put when none has them.

@@ -123,9 +123,9 @@ Ascenseur *CreeAscenseur(int id, char sens, int x1, int y1, int x2, int y2, int 
                                 : CreeArdoise(0, x1 + 21, y2 - 20, x2 - 21, y2, nullptr, gris, ClicPisteAscenseur, ascenseur, fenetre);
     ascenseur->pouce = CreeBouton(0, x1, y1, x1 + 20, y1 + 20, "", nullptr, nullptr, couleur,
                                   AlloueCouleur(0, 0, 0, fenetre), SaisitPouceAscenseur, ascenseur, fenetre);
-    ascenseur->flecheMoins = CreeFleche(-1, x1, y1, vertical ? "icones/haut.bmp" : "icones/gauche.bmp", ascenseur, fenetre);
+    ascenseur->flecheMoins = CreeFleche(-1, x1, y1, iconesEcran[vertical ? ICONE_HAUT : ICONE_GAUCHE], ascenseur, fenetre);
     ascenseur->sens = sens;
-    ascenseur->flechePlus = CreeFleche(1, x2 - 20, y2 - 20, vertical ? "icones/bas.bmp" : "icones/droite.bmp", ascenseur, fenetre);
+    ascenseur->flechePlus = CreeFleche(1, x2 - 20, y2 - 20, iconesEcran[vertical ? ICONE_BAS : ICONE_DROITE], ascenseur, fenetre);
     fenetre->nbAscenseurs = fenetre->nbAscenseurs + 1;
     PlacePouceAscenseur(ascenseur);
     return ascenseur;

@@ -109,10 +109,10 @@ BoiteNombre *CreeBoiteNombre(int id, int x1, int y1, int x2, int y2, int valeur,
     snprintf(texte, sizeof texte, "%d", valeur);
     Couleur noir = AlloueCouleur(0, 0, 0, fenetre);
     int m = (y2 - y1 - 20) / 2;
-    boite->flecheMoins = CreeBouton(-1, x1, y1 + m, x1 + 20, y2 - m, nullptr, nullptr, "icones/gauche.bmp", couleur,
+    boite->flecheMoins = CreeBouton(-1, x1, y1 + m, x1 + 20, y2 - m, nullptr, nullptr, iconesEcran[ICONE_GAUCHE], couleur,
                                     noir, ClicFlecheBoiteNombre, boite, fenetre);
     boite->saisie = CreeTexte(id, x1 + 25, y1, x2 - 25, y2, texte, police, chiffres, noir, ToucheBoiteNombre, boite, fenetre);
-    boite->flechePlus = CreeBouton(1, x2 - 20, y1 + m, x2, y2 - m, nullptr, nullptr, "icones/droite.bmp", couleur,
+    boite->flechePlus = CreeBouton(1, x2 - 20, y1 + m, x2, y2 - m, nullptr, nullptr, iconesEcran[ICONE_DROITE], couleur,
                                    noir, ClicFlecheBoiteNombre, boite, fenetre);
     boite->fenetre = fenetre;
     TraceBoiteNombre(boite, fenetre);

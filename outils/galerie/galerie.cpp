@@ -176,6 +176,9 @@ void ConstruitDroite(Fenetre *fenetre) {
 }  // namespace
 
 int main() {
+    const char *const images[] = {"frame1.bmp", iconesEcran[ICONE_HAUT], iconesEcran[ICONE_BAS],
+                                  iconesEcran[ICONE_GAUCHE], iconesEcran[ICONE_DROITE]};
+    RejointDossierImages(images, 5, nullptr, 0);
     InitialiseEcran(&galerie.ecran);
     Fenetre *fenetre = CreeFenetre(0, 0, LARGEUR, HAUTEUR, "Galerie ecran", 190, 190, 200, &galerie.ecran);
     if (fenetre == nullptr) {

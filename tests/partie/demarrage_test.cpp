@@ -26,7 +26,7 @@ std::string DossierSans(const char *manquante) {
     if (getcwd(ici, sizeof ici) == nullptr)
         return "";
     const std::string dossier = modele;
-    for (const char *fichier : fichiers_images)
+    for (const char *fichier : FichiersDuJeu())
         if (manquante == nullptr || std::string(fichier) != manquante)
             if (symlink((std::string(ici) + "/" + fichier).c_str(), (dossier + "/" + fichier).c_str()) != 0)
                 return "";
@@ -161,10 +161,10 @@ TEST(Images, UneImageManquanteArreteLeProgrammeAvecSonNom) {
 }
 
 TEST(Images, LeDossierRetenuEstLePremierQuiLesAToutes) {
-    std::string incomplet = DossierSans("fleche.bmp"), complet = DossierSans(nullptr);
-    ASSERT_FALSE(incomplet.empty());
-    ASSERT_FALSE(complet.empty());
-    const char *const dossiers[] = {"/nulle/part", "", incomplet.c_str(), complet.c_str(), "."};
-    EXPECT_STREQ(DossierImages(dossiers, 5), complet.c_str());
-    EXPECT_EQ(DossierImages(dossiers, 3), nullptr);
+    std::string sansFleche = DossierSans("fleche.bmp"), sansTrame = DossierSans("t23.bmp"),
+                complet = DossierSans(nullptr);
+    ASSERT_FALSE(sansFleche.empty() || sansTrame.empty() || complet.empty());
+    const char *const dossiers[] = {"/nulle/part", "", sansFleche.c_str(), sansTrame.c_str(), complet.c_str(), "."};
+    EXPECT_STREQ(DossierImages(dossiers, 6), complet.c_str());
+    EXPECT_EQ(DossierImages(dossiers, 4), nullptr) << "a folder without one pawn frame is not chosen";
 }
