@@ -1,6 +1,7 @@
 // Pixmaps, the refresh of screen rectangles and the toolkit's sleep.
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "ecran.h"
 #include "sdl/bitmap.h"
@@ -15,6 +16,10 @@ void ChargePixmap(const char *nom, Pixmap **pixmap, int *largeur, int *hauteur, 
     if (!surface) {
         char message[512];
         snprintf(message, sizeof message, "Peut pas charger pixmaps :%s.\n", nom ? nom : "");
+        // What to mend, for a player or a packager: the file, and what is wrong with it.
+        const char *raison = PfRaisonBitmap();
+        if (raison[0] != '\0')
+            snprintf(message + strlen(message), sizeof message - strlen(message), "%s : %s\n", nom ? nom : "", raison);
         ErreurFenetre(fenetre->hwnd, message);
         return;
     }

@@ -32,11 +32,14 @@ Surface *ChargeBitmap(ObjetAffichage *objet, const char *nom, int largeur, int h
     Surface *bitmap = nullptr;
     if (PfChargeBitmap(nom, &bitmap) != DD_OK)
         return nullptr;
-    int w = largeur, h = hauteur;
-    if (w == 0 || h == 0)
-        PfTailleSurface(bitmap, &w, &h);
+    int w = 0, h = 0;
+    PfTailleSurface(bitmap, &w, &h);
+    // At its own size the loaded image already is a surface of the display's
+    // format: a copy would only double what a large image costs.
+    if (largeur == 0 || hauteur == 0 || (largeur == w && hauteur == h))
+        return bitmap;
     Surface *surface = nullptr;
-    if (PfCreeSurface(objet, w, h, &surface) != DD_OK) {
+    if (PfCreeSurface(objet, largeur, hauteur, &surface) != DD_OK) {
         PfLibereSurface(bitmap);
         return nullptr;
     }

@@ -121,8 +121,11 @@ int PfAccede(Surface *surface, AccesPixels *acces);
 void PfRelache(Surface *surface);
 // Sets the source colour key (a raw pixel value).
 int PfCleCouleur(Surface *surface, uint32_t valeur);
-// Loads a BMP file into a 32-bit surface of its own size; bad files are refused.
+// Loads a BMP file into a 32-bit surface of its own size. Anything but a
+// regular file, damaged files and images of more than 16 Mi pixels are refused.
 int PfChargeBitmap(const char *nom, Surface **surface);
+// Why the last PfChargeBitmap refused its file, in a few words; "" after a success.
+const char *PfRaisonBitmap();
 
 // --- Fonts ------------------------------------------------------------
 // Finds the closest fixed-pitch face to the name and opens it at the size

@@ -1,5 +1,8 @@
 // Bitmap files into surfaces: every common encoding loads, malformed files
 // are refused without harm, and the palette, colour-match and key routines.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include "banc.h"
@@ -121,6 +124,34 @@ TEST_F(Bitmaps, LesFichiersMalFormesSontRefuses) {
     EXPECT_TRUE(Charge(bon, &g, &d));
 }
 
+// Small files that announce huge images: each would have cost gigabytes.
+TEST_F(Bitmaps, UneImageDePlusDeSeizeMegapixelsEstRefusee) {
+    uint32_t g, d;
+    EXPECT_FALSE(Charge(Fichier(4097, 4096, 8, 1, {0}, std::vector<unsigned char>(131200)), &g, &d));
+    EXPECT_STREQ(PfRaisonBitmap(), "image trop grande (4097 x 4096 pixels)");
+    EXPECT_FALSE(Charge(Fichier(8192, 4096, 1, 0, {0, 0xFFFFFF}, std::vector<unsigned char>(8192 / 8 * 4096)), &g, &d));
+    EXPECT_STREQ(PfRaisonBitmap(), "image trop grande (8192 x 4096 pixels)");
+    EXPECT_TRUE(Charge(Fichier(2, 2, 24, 0, {}, std::vector<unsigned char>(16, 7)), &g, &d));
+    EXPECT_STREQ(PfRaisonBitmap(), "");
+}
+
+// A FIFO would block the program for ever, and a directory opens for reading.
+TEST_F(Bitmaps, CeQuiNEstPasUnFichierOrdinaireEstRefuseSansAttendre) {
+    std::string fifo = EcritFichier("attente.bmp", {});
+    unlink(fifo.c_str());
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::string dossier = fifo.substr(0, fifo.rfind('/'));
+    for (const std::string &nom : {fifo, dossier}) {
+        Fenetre *g = NouvelleFenetre(50, 50);
+        Journal journal;
+        Pixmap *p = nullptr;
+        ChargePixmap(nom.c_str(), &p, nullptr, nullptr, g);
+        EXPECT_EQ(p, nullptr);
+        EXPECT_EQ(journal.tout(), "Peut pas charger pixmaps :" + nom + ".\n" + nom + " : pas un fichier ordinaire\n");
+    }
+    unlink(fifo.c_str());
+}
+
 TEST_F(Bitmaps, UnFichierAbsentEstSignaleSurLeCanalDeDebogage) {
     Journal journal;
     Surface *s = nullptr;
@@ -168,7 +199,7 @@ TEST_F(Bitmaps, UnPixmapAbsentDetruitLaFenetreEtLaisseLesTaillesIntactes) {
     EXPECT_EQ(p, nullptr);
     EXPECT_EQ(w, 77);
     EXPECT_EQ(h, 88);
-    EXPECT_EQ(journal.tout(), "Peut pas charger pixmaps :nulle-part.bmp.\n");
+    EXPECT_EQ(journal.tout(), "Peut pas charger pixmaps :nulle-part.bmp.\nnulle-part.bmp : fichier absent\n");
     RectanglePf zone;
     EXPECT_FALSE(PfZoneClient(g->hwnd, &zone));
 }
