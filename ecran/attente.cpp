@@ -35,6 +35,34 @@ bool EvenementPris() {
     return true;
 }
 
+// A wait on a window whose platform window is gone ends at once and takes
+// the event its loss raised: the wait of a box that could not be built ends
+// as if the box had been answered by its default.
+bool FenetrePerdue(Fenetre *fenetre) {
+    if (fenetre == nullptr || FenetreVivante(fenetre))
+        return false;
+    evenement.enAttente = 0;
+    return true;
+}
+
+enum Issue { FILE_VIDE, EVENEMENT, FIN_ABRUPTE };
+
+// The polls' loop: the waiting messages until one raises an event. The quit
+// message and a lost window end it abruptly.
+Issue TraiteEnAttente(const Ecran &ecran, Fenetre *fenetre) {
+    for (;;) {
+        if (FenetrePerdue(fenetre))
+            return FIN_ABRUPTE;
+        if (!PfMessageEnAttente())
+            return FILE_VIDE;
+        int resultat;
+        if (!TraiteUnMessage(ecran, fenetre, &resultat))
+            return FIN_ABRUPTE;
+        if (EvenementPris())
+            return EVENEMENT;
+    }
+}
+
 void CopieClic(int *x, int *y) {
     if (x)
         *x = evenement.xClic;
@@ -46,43 +74,31 @@ void CopieClic(int *x, int *y) {
 
 int AttendEvenement(Ecran ecran, Fenetre *fenetre) {
     ExigeFenetre(ecran);
-    for (;;) {
+    while (!FenetrePerdue(fenetre)) {
         int resultat = 0;
         if (!TraiteUnMessage(ecran, fenetre, &resultat))
             return 0;
         if (EvenementPris())
             return resultat;
     }
+    return 0;
 }
 
 int TesteClic(Ecran ecran, Fenetre *fenetre, int *x, int *y) {
     ExigeFenetre(ecran);
     evenement.modeTesteClic = 1;
-    while (PfMessageEnAttente()) {
-        int resultat;
-        if (!TraiteUnMessage(ecran, fenetre, &resultat)) {
-            evenement.modeTesteClic = 0;
-            return 1;
-        }
-        if (EvenementPris()) {
-            evenement.modeTesteClic = 0;
-            CopieClic(x, y);
-            return 1;
-        }
-    }
+    int issue = TraiteEnAttente(ecran, fenetre);
     evenement.modeTesteClic = 0;
-    CopieClic(x, y);
-    return 0;
+    if (issue != FIN_ABRUPTE)
+        CopieClic(x, y);
+    return issue != FILE_VIDE;
 }
 
 int AttendClic(Ecran ecran, Fenetre *fenetre, int *x, int *y) {
     int resultat;
     // Each empty round blocks until the next message, so waiting costs nothing.
-    while ((resultat = TesteClic(ecran, fenetre, x, y)) == 0) {
-        Message m;
-        PfPrendMessage(&m);
-        PfPosteMessage(m);
-    }
+    while ((resultat = TesteClic(ecran, fenetre, x, y)) == 0)
+        PfAttendMessage();
     return resultat;
 }
 
@@ -90,23 +106,11 @@ int TesteTouche(Ecran ecran, Fenetre *fenetre, int *touche) {
     ExigeFenetre(ecran);
     evenement.touche = -1;
     evenement.modeTesteTouche = 1;
-    while (PfMessageEnAttente()) {
-        int resultat;
-        if (!TraiteUnMessage(ecran, fenetre, &resultat)) {
-            evenement.modeTesteTouche = 0;
-            return 1;
-        }
-        if (EvenementPris()) {
-            evenement.modeTesteTouche = 0;
-            if (touche)
-                *touche = evenement.touche;
-            return 1;
-        }
-    }
-    if (touche)
-        *touche = evenement.touche;
+    int issue = TraiteEnAttente(ecran, fenetre);
     evenement.modeTesteTouche = 0;
-    return 0;
+    if (issue != FIN_ABRUPTE && touche)
+        *touche = evenement.touche;
+    return issue != FILE_VIDE;
 }
 
 int EditeTexte(Texte *texte, Fenetre *fenetre, Ecran ecran) {
@@ -116,7 +120,7 @@ int EditeTexte(Texte *texte, Fenetre *fenetre, Ecran ecran) {
         exit(3);
     }
     evenement.texteEnEdition = texte;
-    while (evenement.texteEnEdition && evenement.texteEnEdition->edition != 0) {
+    while (evenement.texteEnEdition && evenement.texteEnEdition->edition != 0 && !FenetrePerdue(fenetre)) {
         int resultat;
         if (!TraiteUnMessage(ecran, fenetre, &resultat)) {
             evenement.texteEnEdition = nullptr;

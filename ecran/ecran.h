@@ -116,8 +116,13 @@ void InitialiseEcranPleinEcran(Ecran *ecran, uint8_t pleinEcran);
 Fenetre *CreeFenetre(int x, int y, int largeur, int hauteur, const char *titre, int r, int g, int b, Ecran *ecran);
 // Destroys every widget of the window and repaints its background (no refresh).
 void VideFenetre(Fenetre *fenetre);
-// Destroys a window.
+// Destroys a window; also the record of one whose platform window is gone.
 void DetruitFenetre(Fenetre *fenetre, Ecran *ecran);
+// Takes a window whose platform window is gone out of the live list and the
+// count; the record lives on, deaf and blind, until its owner destroys it.
+void RetireFenetre(Fenetre *fenetre, Ecran *ecran);
+// True while the window is in its display's list of live windows.
+bool FenetreVivante(Fenetre *fenetre);
 // Destroys every window and ends the program with status 0.
 void FermeTout(Ecran *ecran);
 // The same as a button callback (`donnee` is the Ecran address).

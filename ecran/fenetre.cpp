@@ -1,8 +1,10 @@
 // The display record, windows, and the helpers every module shares.
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <vector>
 
 #include "ecran.h"
 #include "sdl/directdraw.h"
@@ -12,6 +14,9 @@ Evenement evenement = {0, 0, nullptr, -1, nullptr, 0, 0, 0};
 void (*sortieDebogage)(const char *texte) = nullptr;
 
 namespace {
+
+// Records whose platform window is gone, kept until their owners destroy them.
+std::vector<Fenetre *> retirees;
 
 void LieFenetre(Fenetre *fenetre, Ecran *ecran) {
     fenetre->suivante = ecran->premiereFenetre;
@@ -102,14 +107,34 @@ Fenetre *CreeFenetre(int x, int y, int largeur, int hauteur, const char *titre, 
 void DetruitFenetre(Fenetre *fenetre, Ecran *ecran) {
     VideFenetre(fenetre);
     LibereAffichage(fenetre);
-    ecran->nbFenetres--;
-    DelieFenetre(fenetre, ecran);
+    // A window the platform has already destroyed left the list and the count then.
+    auto retiree = std::find(retirees.begin(), retirees.end(), fenetre);
+    if (retiree != retirees.end()) {
+        retirees.erase(retiree);
+    } else {
+        ecran->nbFenetres--;
+        DelieFenetre(fenetre, ecran);
+    }
     // The platform window goes when a wait call handles this request: the
     // procedure no longer finds the record and leaves it to the platform.
     PfPosteMessage(Message{fenetre->hwnd, MSG_FERME, 0, 0});
     if (evenement.fenetreCapturee == fenetre)
         evenement.fenetreCapturee = nullptr;
     free(fenetre);
+}
+
+void RetireFenetre(Fenetre *fenetre, Ecran *ecran) {
+    ecran->nbFenetres--;
+    DelieFenetre(fenetre, ecran);
+    fenetre->suivante = fenetre->precedente = nullptr;
+    retirees.push_back(fenetre);
+}
+
+bool FenetreVivante(Fenetre *fenetre) {
+    for (Fenetre *f = fenetre->ecran->premiereFenetre; f; f = f->suivante)
+        if (f == fenetre)
+            return true;
+    return false;
 }
 
 void FermeTout(Ecran *ecran) {

@@ -43,7 +43,9 @@ static Bouton *BoutonDeBoite(int id, int decalage, int largeur, const char *lege
 // Shows the built box, waits for its answer, then destroys it.
 static void AttendBoite(Fenetre *boite, Ecran *ecran) {
     Rafraichit(0, 0, boite->largeur, boite->hauteur, boite);
-    if (boiteConstruite != nullptr) boiteConstruite(boite);
+    // A box that lost its window while being built (an image that failed)
+    // is nobody's to answer: its wait ends at once.
+    if (boiteConstruite != nullptr && FenetreVivante(boite)) boiteConstruite(boite);
     AttendEvenement(*ecran, boite);
     DetruitFenetre(boite, ecran);
 }

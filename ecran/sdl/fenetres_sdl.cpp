@@ -136,6 +136,11 @@ bool PfMessageEnAttente() {
     return Remplit(false);
 }
 
+void PfAttendMessage() {
+    while (!Remplit(true)) {
+    }
+}
+
 void PfPrendMessage(Message *message) {
     while (!Remplit(true)) {
     }

@@ -82,6 +82,8 @@ void PfInvalide(FenetrePf *fenetre);
 bool PfMessageEnAttente();
 // Takes the next message, waiting for one without using the processor.
 void PfPrendMessage(Message *message);
+// Waits the same way until a message can be taken, and takes none.
+void PfAttendMessage();
 // Queues a message behind the waiting ones (posted close requests).
 void PfPosteMessage(const Message &message);
 // The translate step: queues the character a key press stands for, if any.

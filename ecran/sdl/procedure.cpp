@@ -25,7 +25,6 @@ int Y(uint32_t position) {
 // Input and close requests go only to the window of the innermost wait.
 bool SousSaisie(int message) {
     switch (message) {
-    case MSG_DETRUIT:
     case MSG_FERME:
     case MSG_TOUCHE:
     case MSG_CARACTERE:
@@ -50,12 +49,21 @@ void FinEdition(Texte *texte, Fenetre *fenetre) {
     Rafraichit(x1, y1, texte->x2 - x1 + 1, texte->y2 - y1 + 1, fenetre);
 }
 
+// The platform destroys a window. Its record leaves the list and the count
+// at once, so that they stay true and losing the last window ends the
+// program; a capture naming it is released, and the wait on it ends.
 int Detruit(Ecran *ecran, Fenetre *fenetre, FenetrePf *hwnd) {
     if (fenetre == fenetreEnCreation)
         return TraitementParDefaut(hwnd, MSG_DETRUIT, 0, 0);
     if (ecran->nbFenetres == 1)
         exit(destructionSurErreur ? 4 : 0);
-    evenement.enAttente = CODE_EVENEMENT_OCTET;
+    RetireFenetre(fenetre, ecran);
+    Fenetre *capturee = evenement.fenetreCapturee;
+    if (capturee == fenetre)
+        evenement.fenetreCapturee = nullptr;
+    // A window under another's grab goes without a word to that other's wait.
+    if (capturee == nullptr || capturee == fenetre)
+        evenement.enAttente = CODE_EVENEMENT_OCTET;
     return TraitementParDefaut(hwnd, MSG_DETRUIT, 0, 0);
 }
 
@@ -161,12 +169,13 @@ int TraiteMessage(FenetrePf *hwnd, int message, uint32_t param1, uint32_t param2
     Fenetre *fenetre = ecran ? TrouveFenetre(ecran, hwnd) : nullptr;
     if (!fenetre)
         return TraitementParDefaut(hwnd, message, param1, param2);
+    if (message == MSG_DETRUIT)
+        return Detruit(ecran, fenetre, hwnd);
     if (evenement.fenetreCapturee && evenement.fenetreCapturee != fenetre && SousSaisie(message)) {
         // A window that does not hold the grab is deaf to close requests too.
         return message == MSG_FERME ? 0 : TraitementParDefaut(hwnd, message, param1, param2);
     }
     switch (message) {
-    case MSG_DETRUIT: return Detruit(ecran, fenetre, hwnd);
     case MSG_DEPLACE: LitZoneEcran(fenetre); return 0;
     case MSG_TAILLE:
         if (param1 == 1)

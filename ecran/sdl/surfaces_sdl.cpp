@@ -194,6 +194,9 @@ int PfCopie(Surface *destination, const RectanglePf *rectDestination, Surface *s
         return code;
     if (!destination || !source)
         return DDERR_INVALIDPARAMS;
+    // A window that is gone has nothing left to show, and nothing went wrong.
+    if (!destination->sdl && destination->fenetre && !destination->fenetre->sdl)
+        return DD_OK;
     SDL_Surface *d = Pixels(destination);
     SDL_Surface *s = Pixels(source);
     if (!d || !s)

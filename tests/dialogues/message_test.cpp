@@ -97,6 +97,23 @@ TEST_F(Boites, AYesNoBoxClosedThroughThePlatformAnswersNo) {
     EXPECT_EQ(int{ecran.nbFenetres}, 1);
 }
 
+// Opened from a button of a window whose wait holds the grab, as the gallery's
+// boxes are: the box's image fails while it is built, and its window goes.
+TEST_F(Boites, ABoxThatLosesItsWindowWhileBuiltEndsAtOnce) {
+    boiteConstruite = nullptr;
+    evenement.fenetreCapturee = fenetre;
+    Couleur noir = AlloueCouleur(0, 0, 0, fenetre);
+    AfficheMessage(Gris(), "absente.bmp", Gris(), nullptr, noir, "Perdu", police, &ecran);
+    EXPECT_EQ(DemandeConfirmation(Gris(), "absente.bmp", Gris(), nullptr, noir, "Sur?", police, &ecran), 0);
+    EXPECT_EQ(int{ecran.nbFenetres}, 1);
+    EXPECT_EQ(ecran.premiereFenetre, fenetre);
+    EXPECT_EQ(evenement.enAttente, 0) << "the caller's wait goes on";
+    Appuie(10, 10);
+    int x = 0;
+    EXPECT_EQ(TesteClic(ecran, fenetre, &x, nullptr), 1) << "the caller's window still hears";
+    EXPECT_EQ(x, 10);
+}
+
 TEST_F(Boites, ReadingAMissingFileSaysSoAndOpensNothing) {
     utilisateur.gestes = {Utilisateur::CONTINUE};
     EXPECT_EQ(Ouvre(dossier + "/absent.txt", "r"), nullptr);

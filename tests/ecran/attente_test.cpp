@@ -94,8 +94,20 @@ TEST_F(Attente, FermerUneFenetreParmiDeuxLeveUnEvenement) {
     PfInjecteFermeture(b->hwnd);
     int x;
     EXPECT_EQ(TesteClic(ecran, b, &x, nullptr), 1);
-    EXPECT_EQ(int{ecran.nbFenetres}, 2);  // the record stays: the platform window went
-    (void)a;
+    EXPECT_EQ(int{ecran.nbFenetres}, 1) << "the window is gone from the count";
+    EXPECT_FALSE(FenetreVivante(b));
+    EXPECT_EQ(ecran.premiereFenetre, a);
+    EXPECT_EQ(AttendEvenement(ecran, b), 0) << "a wait on a lost window ends at once";
+    DetruitFenetre(b, &ecran);
+    EXPECT_EQ(int{ecran.nbFenetres}, 1) << "its owner's destroy counts it once";
+    // The second window closed the same way was the last one.
+    EXPECT_EXIT(
+        {
+            PfInjecteFermeture(a->hwnd);
+            AttendEvenement(ecran, nullptr);
+            exit(9);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(Attente, LaSaisieRendLesAutresFenetresSourdes) {
