@@ -1,7 +1,9 @@
 // The wait calls and the window procedure, driven by injected platform input.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 #include "banc.h"
 #include "sdl/procedure.h"
@@ -188,6 +190,28 @@ TEST_F(Attente, LEditionFinitQuandLeDrapeauRetombe) {
     Texte *texte = static_cast<Texte *>(calloc(1, sizeof(Texte)));
     EXPECT_EQ(EditeTexte(texte, a, ecran), 1);
     free(texte);
+}
+
+// One typed "abc" arriving while AttendClic blocks becomes three messages;
+// they must reach the entry being edited in their order, before the press.
+TEST_F(Attente, AttendClicGardeLOrdreDesMessages) {
+    Fenetre *a = NouvelleFenetre();
+    Police police = OuvrePolice("lucidasans-18", 20, a);
+    Texte *texte = CreeTexte(1, 10, 10, 150, 40, "", police, 20, AlloueCouleur(0, 0, 0, a), nullptr, nullptr, a);
+    VideFile();
+    texte->edition = 1;
+    evenement.texteEnEdition = texte;
+    std::thread saisie([a] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        PfInjecteTexte(a->hwnd, "abc");
+        PfInjecteSouris(a->hwnd, MSG_BOUTON_GAUCHE_BAS, 190, 140, PF_MK_GAUCHE);
+    });
+    int x = 0;
+    EXPECT_EQ(AttendClic(ecran, a, &x, nullptr), 1);
+    saisie.join();
+    EXPECT_EQ(x, 190);
+    EXPECT_STREQ(texte->texte, "abc");
+    FermePolice(police, a);
 }
 
 TEST(AttenteFatale, SansFenetreLAttenteTermineLeProgramme) {
