@@ -3,7 +3,7 @@
 # and nothing when they are all there already.
 set -e
 PAQUETS="cmake ninja-build pkg-config g++ libsdl2-dev libsdl2-ttf-dev libfontconfig-dev
-fonts-dejavu-core libgtest-dev xvfb xdotool x11-apps imagemagick"
+fonts-dejavu-core libgtest-dev libx11-dev xvfb xdotool x11-apps imagemagick"
 MANQUANTS=""
 for p in $PAQUETS; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

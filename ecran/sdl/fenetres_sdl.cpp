@@ -3,6 +3,8 @@
 // in SDL so that an idle program uses no processor.
 #include "sdl_interne.h"
 
+#include <cstdlib>
+
 std::vector<FenetrePf *> fenetres;
 std::deque<Message> postes;
 
@@ -161,6 +163,31 @@ void PfTraduitMessage(const Message &message) {
         postes.push_front(Message{message.fenetre, MSG_CARACTERE, v, 0});
 }
 
+namespace {
+
+// True when SDL holds the platform's quit request, or a close request for
+// the only window: what the next wait would end the program for.
+bool FinDemandee() {
+    SDL_PumpEvents();
+    if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT) > 0)
+        return true;
+    if (fenetres.size() != 1)
+        return false;
+    SDL_Event evenements[32];
+    int n = SDL_PeepEvents(evenements, 32, SDL_PEEKEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT);
+    for (int i = 0; i < n; i++)
+        if (evenements[i].window.event == SDL_WINDOWEVENT_CLOSE && FenetreDeId(evenements[i].window.windowID))
+            return true;
+    return false;
+}
+
+}  // namespace
+
+// The pauses of a move's animation are all a game between two computer
+// sides lets the platform have until its end: a player who closes the
+// window then means to quit, and does at once. Other input stays queued.
 void PfDort(int millisecondes) {
     SDL_Delay(static_cast<uint32_t>(millisecondes));
+    if (FinDemandee())
+        exit(0);
 }

@@ -141,6 +141,8 @@ void PfTailleTexte(PolicePf *police, const char *texte, int *largeur, int *haute
 int PfEcritTexte(Surface *surface, PolicePf *police, int x, int y, const char *texte, uint32_t rgb, const RectanglePf &clip);
 
 // --- Time and diagnostics ---------------------------------------------
+// Sleeps; then ends the program with status 0 if the platform asked it to
+// quit or to close its only window meanwhile.
 void PfDort(int millisecondes);
 // Writes one Windows-1252 diagnostic to standard error, converted to UTF-8.
 void PfEcritDiagnostic(const char *texte);

@@ -192,4 +192,26 @@ TEST(Dort, DormirEnMillisecondesEntieres) {
     EXPECT_EQ(sommes, (std::vector<int>{0, 250, 33}));
 }
 
+// A game between two computer sides takes no input until its end, only pauses.
+TEST(Dort, FermerLaSeuleFenetrePendantUnePauseTermineLeProgramme) {
+    EXPECT_EXIT(
+        {
+            Fenetre *f = NouvelleFenetre();
+            PfInjecteFermeture(f->hwnd);
+            Dort(20000);
+            exit(9);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+TEST(Dort, AvecDeuxFenetresLaDemandeAttendLaProchaineAttente) {
+    Fenetre *a = NouvelleFenetre();
+    NouvelleFenetre();
+    VideFile();
+    PfInjecteFermeture(a->hwnd);
+    Dort(1000);
+    EXPECT_TRUE(PfMessageEnAttente());
+    FermeFenetres();
+}
+
 }  // namespace

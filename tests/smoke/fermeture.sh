@@ -1,0 +1,45 @@
+#!/bin/sh
+# Closing the window from the desktop during a game between two computer
+# sides on 12 x 12 at strength 3, which takes minutes and reads no input
+# until its end: the close request still ends the program at once, status 0.
+#
+# Usage: fermeture.sh PROGRAM CLOSER (run from the folder that holds the images)
+
+. "$(dirname "$0")/commun.sh"
+
+PROGRAMME=$1
+FERME=$2
+exige_outils
+[ -x "$PROGRAMME" ] || echoue "no program $PROGRAMME"
+[ -x "$FERME" ] || echoue "no closer $FERME"
+
+est_reglages() { [ "$(pixel "$1" 600 535)" = '#1446C1' ]; }
+en_jeu() { [ "$(differences "$1" 90x90+5+5 fond.bmp 90x90+5+5)" != 0 ] && ! est_reglages "$1"; }
+
+demarre_x
+lance jeu "$PROGRAMME"
+W=$(fenetre Flipora) || exit 1
+attend_stable "$W" "$TRAVAIL/titre.png"
+clique "$W" 400 300
+attend_stable "$W" "$TRAVAIL/reglages.png" est_reglages
+clique "$W" 195 365 # strength 3, left
+clique "$W" 685 370 # strength 3, right
+clique "$W" 422 385 # size 12
+clique "$W" 645 547 # "JOUER"
+# The game is under way once the play screen shows and keeps changing.
+i=0
+until capture_fenetre "$W" "$TRAVAIL/jeu.png" && en_jeu "$TRAVAIL/jeu.png"; do
+    [ $i -lt $((PATIENCE * 10)) ] || echoue "the game does not start"
+    sleep 0.1
+    i=$((i + 1))
+done
+sleep 1
+capture_fenetre "$W" "$TRAVAIL/jeu2.png"
+[ "$(differences "$TRAVAIL/jeu.png" 600x600+0+0 "$TRAVAIL/jeu2.png" 600x600+0+0)" != 0 ] ||
+    echoue "the board does not change: no game under way"
+
+debut=$(date +%s%N)
+"$FERME" "$W" || echoue "cannot send the close request to window $W"
+attend_fin 0
+fin=$(date +%s%N)
+echo "ok: closed during a computer game, ended in $(((fin - debut) / 1000000)) ms with status 0"
