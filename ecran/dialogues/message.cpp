@@ -79,36 +79,48 @@ int DemandeConfirmation(Couleur fond, const char *image, Couleur couleurBouton, 
     return reponse;
 }
 
+static void Dit(const Apparence &a, const char *message, Ecran *ecran) {
+    AfficheMessage(a.fond, a.image, a.couleurBouton, a.imageBouton, a.couleurTexte, message, a.police, ecran);
+}
+
+// A stream in the mode asked for, or the box that says it cannot be had.
+static FILE *OuvreOuDit(const Apparence &a, const char *nomFichier, const char *mode, Ecran *ecran) {
+    FILE *flux = fopen(nomFichier, mode);
+    if (flux == nullptr) Dit(a, "Le fichier ne peut etre utilise", ecran);
+    return flux;
+}
+
 FILE *OuvreFichierVerifie(Couleur fond, const char *image, Couleur couleurBouton, const char *imageBouton,
                           Couleur couleurTexte, const char *nomFichier, const char *mode, Police police,
                           Ecran *ecran) {
     if (nomFichier == nullptr || mode == nullptr) return nullptr;
+    const Apparence a = {fond, image, couleurBouton, imageBouton, couleurTexte, police};
     struct stat etat;
     const bool existe = stat(nomFichier, &etat) == 0;
-    FILE *lecture = fopen(nomFichier, "r");
+    // A directory opens for reading, and a FIFO would block the program:
+    // only regular files are files here.
+    const bool ordinaire = existe && S_ISREG(etat.st_mode);
+    FILE *lecture = ordinaire ? fopen(nomFichier, "r") : nullptr;
     if (mode[0] == 'r') {
-        if (!existe || lecture == nullptr) {
-            if (lecture != nullptr) fclose(lecture);
-            AfficheMessage(fond, image, couleurBouton, imageBouton, couleurTexte,
-                           "Le fichier n'existe pas ou vous n'avez pas les droits", police, ecran);
+        if (lecture == nullptr) {
+            Dit(a, "Le fichier n'existe pas ou vous n'avez pas les droits", ecran);
             return nullptr;
         }
         if (mode[1] == '\0') return lecture;
         // "r+" or "rb" must give the stream asked for, not a plain reading one.
         fclose(lecture);
-        return fopen(nomFichier, mode);
+        return OuvreOuDit(a, nomFichier, mode, ecran);
     }
     if (lecture != nullptr) fclose(lecture);
+    if (existe && !ordinaire) {
+        Dit(a, "Le fichier ne peut etre utilise", ecran);
+        return nullptr;
+    }
     // Any existing file is worth the question, even one this user cannot read.
     if (mode[0] == 'w' && existe &&
         !DemandeConfirmation(fond, image, couleurBouton, imageBouton, couleurTexte,
                              "Confirmez-vous l'utilisation de ce fichier?", police, ecran)) {
         return nullptr;
     }
-    FILE *flux = fopen(nomFichier, mode);
-    if (flux == nullptr) {
-        AfficheMessage(fond, image, couleurBouton, imageBouton, couleurTexte, "Le fichier ne peut etre utilise",
-                       police, ecran);
-    }
-    return flux;
+    return OuvreOuDit(a, nomFichier, mode, ecran);
 }

@@ -153,6 +153,8 @@ int LitRepertoire(const char *chemin, Selecteur *selecteur) {
         memcpy(selecteur->chemin, complet, strlen(complet) + 1);
         lu = LitEntrees(complet, repertoires, fichiers);
     }
+    // A directory that cannot be read still leads back where the user came from.
+    if (!lu) repertoires = {".."};
     LibereListesSelecteur(selecteur);
     selecteur->repertoires = CopieNoms(repertoires, "Creation de la list de repertoire");
     selecteur->nbRepertoires = int(repertoires.size());

@@ -3,6 +3,7 @@
 #include "ecran/dialogues/message.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <sstream>
@@ -117,6 +118,26 @@ TEST_F(Boites, ABoxThatLosesItsWindowWhileBuiltEndsAtOnce) {
 TEST_F(Boites, ReadingAMissingFileSaysSoAndOpensNothing) {
     utilisateur.gestes = {Utilisateur::CONTINUE};
     EXPECT_EQ(Ouvre(dossier + "/absent.txt", "r"), nullptr);
+    EXPECT_EQ(utilisateur.boutonsVus, std::vector<int>{1});
+}
+
+// A directory opens for reading on this system, and a FIFO would block.
+TEST_F(Boites, WhatIsNotARegularFileIsRefusedWithTheBox) {
+    const std::string fifo = dossier + "/tube";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    utilisateur.gestes = {Utilisateur::CONTINUE, Utilisateur::CONTINUE, Utilisateur::CONTINUE};
+    EXPECT_EQ(Ouvre(dossier, "r"), nullptr);
+    EXPECT_EQ(Ouvre(fifo, "r"), nullptr);
+    EXPECT_EQ(Ouvre(fifo, "w"), nullptr);
+    EXPECT_EQ(utilisateur.boutonsVus, (std::vector<int>{1, 1, 1})) << "one box each, no question";
+}
+
+// A readable regular file that nobody may write, root included.
+TEST_F(Boites, AFailedReopenInTheModeAskedIsReported) {
+    const char *nom = "/sys/kernel/notes";
+    if (access(nom, R_OK) != 0) GTEST_SKIP() << "no " << nom << " here";
+    utilisateur.gestes = {Utilisateur::CONTINUE};
+    EXPECT_EQ(Ouvre(nom, "r+"), nullptr);
     EXPECT_EQ(utilisateur.boutonsVus, std::vector<int>{1});
 }
 

@@ -122,14 +122,15 @@ TEST_F(Selecteurs, TheReaderListsSubdirectoriesAfterTheParentAndFilesSortedByNam
     LibereListesSelecteur(&s);
 }
 
-TEST_F(Selecteurs, AnUnreadableDirectoryGivesEmptyLists) {
+TEST_F(Selecteurs, AnUnreadableDirectoryListsOnlyTheWayBack) {
     Selecteur s = {};
     EXPECT_EQ(LitRepertoire(dossier.c_str(), &s), 1);
     EXPECT_EQ(LitRepertoire((dossier + "/absent").c_str(), &s), 0);
-    EXPECT_EQ(s.nbRepertoires, 0);
+    ASSERT_EQ(s.nbRepertoires, 1);
+    EXPECT_STREQ(s.repertoires[0], "..");
     EXPECT_EQ(s.nbFichiers, 0);
     EXPECT_EQ(LitRepertoire((dossier + "/a.txt").c_str(), &s), 0);  // a file, not a directory
-    EXPECT_EQ(s.nbRepertoires, 0);
+    EXPECT_EQ(s.nbRepertoires, 1);
     EXPECT_EQ(s.nbFichiers, 0);
     LibereListesSelecteur(&s);
 }
