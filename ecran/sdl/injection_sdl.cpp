@@ -55,7 +55,7 @@ void PfInjecteTouche(FenetrePf *fenetre, int codeVirtuel) {
     e.type = SDL_KEYDOWN;
     e.key.windowID = fenetre->id;
     e.key.state = SDL_PRESSED;
-    e.key.keysym.sym = ToucheDeVirtuel(codeVirtuel);
+    e.key.keysym = ToucheDeVirtuel(codeVirtuel);
     Pousse(e);
     e.type = SDL_KEYUP;
     e.key.state = SDL_RELEASED;

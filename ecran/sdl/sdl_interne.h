@@ -52,8 +52,8 @@ FenetrePf *FenetreDeId(uint32_t id);
 // Turns an SDL event into a message; false when the toolkit has no use for it.
 bool Traduit(const SDL_Event &e, Message *m);
 // The virtual-key code of an SDL key, 0 for none; and back, for injected keys.
-int VirtuelDeTouche(SDL_Keycode touche);
-SDL_Keycode ToucheDeVirtuel(int virtuel);
+int VirtuelDeTouche(const SDL_Keysym &touche);
+SDL_Keysym ToucheDeVirtuel(int virtuel);
 
 // Windows-1252 text as UTF-8, and UTF-8 as the Windows-1252 codes it has.
 std::string Utf8De1252(const char *texte);

@@ -91,7 +91,7 @@ bool Traduit(const SDL_Event &e, Message *m) {
     }
     case SDL_KEYDOWN: {
         FenetrePf *f = FenetreDeId(e.key.windowID);
-        int virtuel = VirtuelDeTouche(e.key.keysym.sym);
+        int virtuel = VirtuelDeTouche(e.key.keysym);
         if (!f || virtuel == 0)
             return false;
         *m = Message{f, MSG_TOUCHE, static_cast<uint32_t>(virtuel), 0};

@@ -79,6 +79,18 @@ TEST_F(Attente, TesteToucheCaptureToucheEtCaractere) {
     EXPECT_EQ(evenement.modeTesteTouche, 0);
 }
 
+// Punctuation (comma), Caps Lock, keypad 5 with Num Lock, F13, Menu, the 102nd key.
+TEST_F(Attente, ToutesLesTouchesOntLeurCodeVirtuel) {
+    Fenetre *a = NouvelleFenetre();
+    VideFile();
+    for (int code : {0xBC, 0x14, 0x65, 0x7C, 0x5D, 0xE2, 0x37}) {
+        PfInjecteTouche(a->hwnd, code);
+        int touche = 0;
+        EXPECT_EQ(TesteTouche(ecran, a, &touche), 1) << std::hex << code;
+        EXPECT_EQ(touche, code);
+    }
+}
+
 TEST_F(Attente, UnCaractereHorsDuJeuDeCaracteresEstAbandonne) {
     Fenetre *a = NouvelleFenetre();
     VideFile();
