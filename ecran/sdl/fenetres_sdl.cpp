@@ -4,6 +4,7 @@
 #include "sdl_interne.h"
 
 #include <cstdlib>
+#include <cstring>
 
 std::vector<FenetrePf *> fenetres;
 std::deque<Message> postes;
@@ -24,9 +25,51 @@ FenetrePf *FenetreDeId(uint32_t id) {
     return nullptr;
 }
 
-void PfInitialise() {
-    if (SDL_WasInit(SDL_INIT_VIDEO))
+namespace {
+
+bool VideoPrete = false;
+
+// Drivers that show nothing: for tests, and only when asked for by name.
+bool Invisible(const char *pilote) {
+    return strcmp(pilote, "offscreen") == 0 || strcmp(pilote, "dummy") == 0 || strcmp(pilote, "evdev") == 0;
+}
+
+// SDL falls back to a driver that shows nothing when no display answers, and
+// the program would wait for ever, unseen. So each driver that shows
+// something is tried in SDL's order, and none is a failure that says why.
+void DemarreVideo() {
+    const char *demande = SDL_getenv("SDL_VIDEODRIVER");
+    if (demande != nullptr && demande[0] != '\0') {
+        VideoPrete = SDL_Init(SDL_INIT_VIDEO) == 0;
+        if (!VideoPrete)
+            PfEcritDiagnostic(SDL_GetError());
         return;
+    }
+    std::string raisons;
+    for (int i = 0; i < SDL_GetNumVideoDrivers() && !VideoPrete; i++) {
+        const char *pilote = SDL_GetVideoDriver(i);
+        if (Invisible(pilote))
+            continue;
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, pilote);
+        VideoPrete = SDL_Init(SDL_INIT_VIDEO) == 0;
+        if (!VideoPrete)
+            raisons += (raisons.empty() ? "" : ", ") + std::string(SDL_GetError());
+    }
+    if (!VideoPrete) {
+        const char *x = SDL_getenv("DISPLAY"), *wayland = SDL_getenv("WAYLAND_DISPLAY");
+        std::string ou = x || wayland ? std::string("DISPLAY=") + (x ? x : "") + " WAYLAND_DISPLAY=" + (wayland ? wayland : "")
+                                      : "ni DISPLAY ni WAYLAND_DISPLAY";
+        PfEcritDiagnostic(("Aucun affichage trouve (" + ou + ") : " + raisons).c_str());
+    }
+}
+
+}  // namespace
+
+void PfInitialise() {
+    static bool fait = false;
+    if (fait)
+        return;
+    fait = true;
     // Without this, the first window-surface call recreates the X window as
     // an OpenGL one and its id changes under the toolkit's feet.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
@@ -36,15 +79,14 @@ void PfInitialise() {
     // Without this a poll stops at SDL's marker of the previous pump and
     // reports an empty queue while an event pushed after it is waiting.
     SDL_SetHint(SDL_HINT_POLL_SENTINEL, "0");
-    if (SDL_Init(SDL_INIT_VIDEO) != 0)
-        PfEcritDiagnostic(SDL_GetError());
+    DemarreVideo();
     TTF_Init();
     SDL_StartTextInput();
 }
 
 FenetrePf *PfCreeFenetre(int x, int y, int largeur, int hauteur, const char *titre, int pleinEcran) {
     PfInitialise();
-    if (Panne(PF_OP_FENETRE))
+    if (Panne(PF_OP_FENETRE) || !VideoPrete)
         return nullptr;
     uint32_t drapeaux = SDL_WINDOW_HIDDEN | (pleinEcran ? SDL_WINDOW_BORDERLESS : 0);
     std::string titreUtf8 = Utf8De1252(titre ? titre : "");

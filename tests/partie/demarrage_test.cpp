@@ -148,6 +148,20 @@ TEST_F(Reglages, LaDemandeDeQuitterDeLaPlateformeTermineLeProgramme) {
         ::testing::ExitedWithCode(0), "");
 }
 
+// Where no display answers, SDL would fall back to a driver that shows
+// nothing, and the game would wait for ever, unseen.
+TEST(SansAffichage, LeJeuSArreteEnLeDisant) {
+    EXPECT_EXIT(
+        {
+            unsetenv("SDL_VIDEODRIVER");
+            unsetenv("DISPLAY");
+            unsetenv("WAYLAND_DISPLAY");
+            OuvreJeu(&application);
+            exit(0);
+        },
+        ::testing::ExitedWithCode(4), "Aucun affichage trouve \\(ni DISPLAY ni WAYLAND_DISPLAY\\) : x11 not available");
+}
+
 TEST(Images, UneImageManquanteArreteLeProgrammeAvecSonNom) {
     std::string dossier = DossierSans("prop.bmp");
     ASSERT_FALSE(dossier.empty());
