@@ -1,9 +1,10 @@
-// The programs' entry point: start-up, the title screen, then the endless
+// The programs' entry point: the command line, start-up, the title screen, then the endless
 // loop of setup and play. It never returns: the toolkit ends the process.
 #include "jeu/demarrage.h"
 
-int main() {
+int main(int argc, char **argv) {
     static Application application;
+    LitLigneDeCommande(argc, argv, textes_options, 800, 600);
     RejointImages();
     OuvreJeu(&application);
     QuittePresentation(&application);

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "ecran/ecran.h"
+#include "ecran/options.h"
 
 struct Partie;
 
@@ -50,6 +51,8 @@ enum {
 
 // The user-visible texts; each language build links its own column.
 extern const char *const textes_jeu[NB_TEXTES_JEU];
+// What the program says on its command line, in the language of the build.
+extern const TextesOptions textes_options;
 
 // Slots of `Interface`.controles: a setup button's slot is also its identifier.
 enum {

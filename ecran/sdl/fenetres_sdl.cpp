@@ -8,6 +8,7 @@
 
 std::vector<FenetrePf *> fenetres;
 std::deque<Message> postes;
+int zoomSuivant = 1;
 
 namespace {
 
@@ -90,13 +91,28 @@ FenetrePf *PfCreeFenetre(int x, int y, int largeur, int hauteur, const char *tit
         return nullptr;
     uint32_t drapeaux = SDL_WINDOW_HIDDEN | (pleinEcran ? SDL_WINDOW_BORDERLESS : 0);
     std::string titreUtf8 = Utf8De1252(titre ? titre : "");
-    SDL_Window *sdl = SDL_CreateWindow(titreUtf8.c_str(), x, y, largeur, hauteur, drapeaux);
+    const int z = zoomSuivant;
+    SDL_Window *sdl = SDL_CreateWindow(titreUtf8.c_str(), z * x, z * y, z * largeur, z * hauteur, drapeaux);
     if (!sdl)
         return nullptr;
-    FenetrePf *f = new FenetrePf{sdl, SDL_GetWindowID(sdl), nullptr};
+    FenetrePf *f = new FenetrePf{sdl, SDL_GetWindowID(sdl), nullptr, z};
     poignees->push_back(f);
     fenetres.push_back(f);
     return f;
+}
+
+void PfFixeZoom(int facteur) {
+    zoomSuivant = facteur < 1 ? 1 : facteur > 4 ? 4 : facteur;
+}
+
+bool PfZoneUtile(int *largeur, int *hauteur) {
+    PfInitialise();
+    SDL_Rect zone;
+    if (!VideoPrete || SDL_GetDisplayUsableBounds(0, &zone) != 0)
+        return false;
+    *largeur = zone.w;
+    *hauteur = zone.h;
+    return true;
 }
 
 void PfMontreFenetre(FenetrePf *fenetre) {

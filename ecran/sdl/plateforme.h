@@ -63,6 +63,12 @@ struct Message {
 void PfInitialise();
 
 // --- Windows ----------------------------------------------------------
+// Shows every window made from now on `facteur` times larger (1 to 4): the
+// window and its positions on the screen, its refreshes, nearest pixel;
+// pointer positions come back divided. Windows keep their own sizes.
+void PfFixeZoom(int facteur);
+// The size of the display area windows may use; false when no display answers.
+bool PfZoneUtile(int *largeur, int *hauteur);
 // Creates a hidden window of that client size; null on failure.
 FenetrePf *PfCreeFenetre(int x, int y, int largeur, int hauteur, const char *titre, int pleinEcran);
 // Shows the window.

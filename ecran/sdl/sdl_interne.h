@@ -19,6 +19,7 @@ struct FenetrePf {
     SDL_Window *sdl;  // null once destroyed
     uint32_t id;
     void *donnee;
+    int zoom;  // screen pixels a window pixel takes on each axis, 1 to 4
 };
 
 struct ObjetAffichage {
@@ -38,6 +39,9 @@ struct Clipper {
 struct PolicePf {
     TTF_Font *ttf;
 };
+
+// How many screen pixels a window pixel of the windows to come takes on each axis.
+extern int zoomSuivant;
 
 // The live platform windows.
 extern std::vector<FenetrePf *> fenetres;

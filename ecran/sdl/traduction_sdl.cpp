@@ -24,6 +24,11 @@ uint32_t Position(int x, int y) {
     return (static_cast<uint32_t>(x) & 0xFFFF) | (static_cast<uint32_t>(y) << 16);
 }
 
+// A screen pixel of a zoomed window as the window pixel it shows.
+int Logique(int physique, int zoom) {
+    return physique >= 0 ? physique / zoom : -((zoom - 1 - physique) / zoom);
+}
+
 // Queues one message per live window (display changes concern them all).
 void PosteATous(int type, uint32_t param2) {
     for (FenetrePf *f : fenetres)
@@ -52,7 +57,7 @@ bool TraduitSouris(const SDL_Event &e, FenetrePf *f, Message *m) {
                 etat |= BitBouton(b);
         m->type = MSG_SOURIS;
         m->param1 = etat | Modificateurs();
-        m->param2 = Position(e.motion.x, e.motion.y);
+        m->param2 = Position(Logique(e.motion.x, f->zoom), Logique(e.motion.y, f->zoom));
         return true;
     }
     uint32_t bit = BitBouton(e.button.button);
@@ -64,7 +69,7 @@ bool TraduitSouris(const SDL_Event &e, FenetrePf *f, Message *m) {
         return false;
     m->type = e.type == SDL_MOUSEBUTTONDOWN ? MSG_BOUTON_GAUCHE_BAS : MSG_BOUTON_GAUCHE_HAUT;
     m->param1 = etatBoutons | Modificateurs();
-    m->param2 = Position(e.button.x, e.button.y);
+    m->param2 = Position(Logique(e.button.x, f->zoom), Logique(e.button.y, f->zoom));
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include "ecran/dialogues/palette.h"
 #include "ecran/dialogues/selecteur.h"
 #include "ecran/ecran.h"
+#include "ecran/options.h"
 #include "ecran/widgets/ardoise.h"
 #include "ecran/widgets/ascenseur.h"
 #include "ecran/widgets/boitenombre.h"
@@ -175,7 +176,17 @@ void ConstruitDroite(Fenetre *fenetre) {
 
 }  // namespace
 
-int main() {
+const TextesOptions textesOptions = {
+    "galerie", "1.0", "galerie [--zoom=N] [--help] [--version]",
+    "Chaque widget et chaque dialogue de la boite a outils ecran, a essayer.\n"
+    "\n"
+    "  --zoom=N, --zoom N  montre les fenetres N fois plus grandes (N de 1 a 4)\n"
+    "  --help              montre cette aide et termine\n"
+    "  --version           montre la version et termine\n",
+    "option inconnue", "zoom invalide (1 a 4)"};
+
+int main(int argc, char **argv) {
+    LitLigneDeCommande(argc, argv, textesOptions, LARGEUR, HAUTEUR);
     const char *const images[] = {"frame1.bmp", iconesEcran[ICONE_HAUT], iconesEcran[ICONE_BAS],
                                   iconesEcran[ICONE_GAUCHE], iconesEcran[ICONE_DROITE]};
     RejointDossierImages(images, 5, nullptr, 0);
