@@ -2,7 +2,7 @@
 // every board cell on every scan and every pawn of every animation frame, so
 // this cost bounds how fast a game can go once its pauses are gone.
 //
-//   bench_rafraichissement [calls]   (1000 by default)
+//   bench_rafraichissement [calls] [zoom]   (1000 calls at zoom 1 by default)
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -44,12 +44,14 @@ void Rapporte(const char *quoi, int appels, double total) {
 
 int main(int argc, char **argv) {
     int appels = argc > 1 ? atoi(argv[1]) : 1000;
-    if (appels <= 0) {
-        fprintf(stderr, "usage: %s [calls]\n", argv[0]);
+    int zoom = argc > 2 ? atoi(argv[2]) : 1;
+    if (appels <= 0 || zoom < 1 || zoom > 4) {
+        fprintf(stderr, "usage: %s [calls] [zoom 1 to 4]\n", argv[0]);
         return 2;
     }
     const char *pilote = getenv("SDL_VIDEODRIVER");
-    printf("video driver: %s\n", pilote && *pilote ? pilote : "(default)");
+    printf("video driver: %s, zoom %d\n", pilote && *pilote ? pilote : "(default)", zoom);
+    PfFixeZoom(zoom);
 
     static Ecran ecran;
     InitialiseEcran(&ecran);
