@@ -1,43 +1,62 @@
 # The two commands a player or a maintainer needs on a fresh Debian machine:
-#   make run     installs what is missing, builds, draws the images, starts ok_fr
-#   make test    the same set-up, then every test, normal and sanitized builds
-# `make run-en` starts the English program.
+#   make run     installs what is missing, builds the programs, draws the images, starts ok_fr
+#   make test    the same set-up, then builds and runs every test, normal and sanitized builds
+# `make run-en` starts the English program; `make deb` makes the Debian package.
 
 BUILD      ?= build
 BUILD_SAN  ?= build-asan
+PAQUET     ?= $(BUILD)/paquet
 TYPE       ?= RelWithDebInfo
 WERROR     ?= OFF
 CMAKE_ARGS  = -G Ninja -DFLIPORA_WERROR=$(WERROR)
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+CONFIGURE   = cmake -S . -B $(BUILD) $(CMAKE_ARGS) -DCMAKE_BUILD_TYPE=$(TYPE)
 
-.PHONY: all deps build run run-en test test-normal test-sanitizers clean
+.PHONY: all deps build programmes run run-en test test-normal test-sanitizers deb clean
 
 all: build
 
 deps:
-	@sh outils/installe-paquets.sh
+	@sh outils/installe-paquets.sh jeu tests
 
 build: deps
-	cmake -S . -B $(BUILD) $(CMAKE_ARGS) -DCMAKE_BUILD_TYPE=$(TYPE)
+	$(CONFIGURE)
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# A player pays for the game alone: no test suite, gallery or benchmark.
+programmes:
+	@sh outils/installe-paquets.sh jeu
+	$(CONFIGURE)
+	cmake --build $(BUILD) -j $(JOBS) --target ok_fr ok_en
+
+run: programmes
 	cd $(BUILD) && ./ok_fr
 
-run-en: build
+run-en: programmes
 	cd $(BUILD) && ./ok_en
 
 test: test-normal test-sanitizers
 
 test-normal: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && ctest --output-on-failure --no-tests=error -j $(JOBS)
 
 # The smoke tests drive the real programs in an X server; they run once, in
 # the normal build.
 test-sanitizers: deps
 	cmake -S . -B $(BUILD_SAN) $(CMAKE_ARGS) -DCMAKE_BUILD_TYPE=Debug -DFLIPORA_SANITIZE=ON
 	cmake --build $(BUILD_SAN) -j $(JOBS)
-	cd $(BUILD_SAN) && ctest --output-on-failure -j $(JOBS) -E '^smoke_'
+	cd $(BUILD_SAN) && ctest --output-on-failure --no-tests=error -j $(JOBS) -E '^smoke_'
+
+# A stripped Release build of its own, installed under /usr, where the
+# programs' compiled-in data folder then points.
+deb:
+	@sh outils/installe-paquets.sh jeu paquet
+	cmake -S . -B $(PAQUET) $(CMAKE_ARGS) -DCMAKE_BUILD_TYPE=Release \
+		-DFLIPORA_TESTS=OFF -DFLIPORA_PAQUET=ON -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build $(PAQUET) -j $(JOBS)
+	rm -f $(BUILD)/flipora_*.deb
+	cd $(PAQUET) && cpack -D CPACK_OUTPUT_FILE_PREFIX=$(abspath $(BUILD))
+	@ls $(BUILD)/flipora_*.deb
 
 clean:
 	rm -rf $(BUILD) $(BUILD_SAN)

@@ -1,9 +1,20 @@
 #!/bin/sh
-# Installs the Debian packages the build, the tests and the smoke tests need,
-# and nothing when they are all there already.
+# Installs the Debian packages of the groups named (jeu: building and running
+# the game; tests: the test suites and the smoke tests; paquet: making the
+# Debian package), jeu and tests when none is named, and nothing when they are
+# all there already.
 set -e
-PAQUETS="cmake ninja-build pkg-config g++ libsdl2-dev libsdl2-ttf-dev libfontconfig-dev
-fonts-dejavu-core libgtest-dev libx11-dev xvfb xdotool x11-apps imagemagick"
+[ $# -eq 0 ] && set -- jeu tests
+PAQUETS=""
+for groupe in "$@"; do
+    case "$groupe" in
+        jeu) PAQUETS="$PAQUETS cmake ninja-build pkg-config g++ libsdl2-dev libsdl2-ttf-dev
+                libfontconfig-dev fonts-dejavu-core" ;;
+        tests) PAQUETS="$PAQUETS libgtest-dev libx11-dev xvfb xdotool x11-apps imagemagick" ;;
+        paquet) PAQUETS="$PAQUETS dpkg-dev file appstream desktop-file-utils librsvg2-bin" ;;
+        *) echo "installe-paquets.sh : groupe inconnu $groupe (jeu, tests, paquet)" >&2; exit 64 ;;
+    esac
+done
 MANQUANTS=""
 for p in $PAQUETS; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

@@ -1,0 +1,38 @@
+# The Debian package (make deb): the install tree of a Release build under
+# /usr, the icon in the bitmap sizes desktops pick from, and the dependencies
+# dpkg-shlibdeps reads off the programs.
+include(GNUInstallDirs)
+find_program(RSVG_CONVERT rsvg-convert REQUIRED)
+set(icones_png "")
+foreach(taille 16 32 48 64 128 256)
+    set(dossier ${CMAKE_BINARY_DIR}/hicolor/${taille}x${taille}/apps)
+    add_custom_command(
+        OUTPUT ${dossier}/${FLIPORA_ID}.png
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${dossier}
+        COMMAND ${RSVG_CONVERT} -w ${taille} -h ${taille} -o ${dossier}/${FLIPORA_ID}.png
+            ${CMAKE_SOURCE_DIR}/jeu/flipora.svg
+        DEPENDS ${CMAKE_SOURCE_DIR}/jeu/flipora.svg
+        VERBATIM)
+    list(APPEND icones_png ${dossier}/${FLIPORA_ID}.png)
+endforeach()
+add_custom_target(icones_png ALL DEPENDS ${icones_png})
+install(DIRECTORY ${CMAKE_BINARY_DIR}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME flipora)
+set(CPACK_PACKAGE_CONTACT "Flipora maintainers <maintainers@users.noreply.c-seed-15ca7afb.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Reversi game against a friend or the computer")
+set(CPACK_PACKAGE_DESCRIPTION
+"Two sides play on a 6 x 6, 8 x 8, 10 x 10 or 12 x 12 board; each side is a
+person at the mouse or the computer at one of three strengths. Eight toy
+pawn sets with a flip animation, hint markers and a suggested move.
+ok_fr speaks French and ok_en English.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The fonts are found through fontconfig at run time, not linked.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-dejavu-core)
+set(CPACK_STRIP_FILES ON)
+# The programs' compiled-in data folder was made from the install prefix.
+set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
+include(CPack)
