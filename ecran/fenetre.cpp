@@ -15,8 +15,9 @@ void (*sortieDebogage)(const char *texte) = nullptr;
 
 namespace {
 
-// Records whose platform window is gone, kept until their owners destroy them.
-std::vector<Fenetre *> retirees;
+// Records whose platform window is gone, kept until their owners destroy
+// them; held from a pointer that outlives exit, so they stay reachable.
+std::vector<Fenetre *> &retirees = *new std::vector<Fenetre *>;
 
 void LieFenetre(Fenetre *fenetre, Ecran *ecran) {
     fenetre->suivante = ecran->premiereFenetre;

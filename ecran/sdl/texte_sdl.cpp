@@ -5,6 +5,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "directdraw.h"
 
@@ -43,6 +44,10 @@ std::string FichierPolice(const char *nom, int *index) {
     std::string fichier;
     if (!FcInit())
         return fichier;
+    // Fontconfig's configuration and caches live until the end; handing them
+    // back then keeps the leak check of a sanitized program quiet.
+    static bool rendue = atexit(FcFini) == 0;
+    (void)rendue;
     FcPattern *motif = FcNameParse(reinterpret_cast<const FcChar8 *>(nom));
     if (!motif)
         return fichier;
