@@ -35,6 +35,7 @@ nettoie() {
         kill "$PROGRAMME_PID" 2>/dev/null
         wait "$PROGRAMME_PID" 2>/dev/null
     fi
+    [ -n "$XVFB_PID" ] && relache_tout
     if [ -n "$XVFB_PID" ]; then
         kill "$XVFB_PID" 2>/dev/null
         wait "$XVFB_PID" 2>/dev/null
@@ -139,6 +140,7 @@ attend_fin() {
     wait "$PROGRAMME_PID"
     statut_programme=$?
     PROGRAMME_PID=""
+    relache_tout
     [ "$statut_programme" = "$attendu" ] || echoue "exit status $statut_programme, expected $attendu"
 }
 
@@ -209,22 +211,45 @@ glisse() {
     xdotool mouseup 1
 }
 
-# touche WINDOW KEY...: key presses sent to the window. The press that closes
-# a window leaves xdotool without a window for the release; that error is
-# expected and ignored.
+# Keys and buttons the scripts press: released after every program, so that
+# a release lost with a window can never reach the next program started in
+# the same X server (a held key repeats there).
+TOUCHES_UTILISEES="Escape Return BackSpace End Home Left Right Delete"
+relache_tout() {
+    xdotool keyup $TOUCHES_UTILISEES 2>/dev/null
+    xdotool mouseup 1 2>/dev/null
+    return 0
+}
+
+# xdo WHAT ARGS...: runs xdotool and fails loudly with its own words, unless
+# the program has just ended, which may take its window from under the call.
+xdo() {
+    quoi=$1
+    shift
+    if ! erreur=$(xdotool "$@" 2>&1 >/dev/null); then
+        programme_vivant || return 0
+        echoue "$quoi: xdotool $*: $erreur"
+    fi
+}
+
+# touche WINDOW KEY...: key presses sent to the window, each press then its
+# release. The release names no window: the press may close the window, and a
+# release sent to a window that is gone would be lost, the key held down.
 touche() {
     w=$1
     shift
     # Without a window manager nobody gives the focus back to a window when
     # a dialog above it closes; a person would click it, we set it.
-    xdotool windowfocus "$w" 2>/dev/null
-    xdotool key --window "$w" "$@" 2>/dev/null
-    return 0
+    xdo "focus for keys" windowfocus "$w"
+    for k in "$@"; do
+        xdo "key $k" keydown --window "$w" "$k"
+        xdo "release of $k" keyup "$k"
+    done
 }
 
 # tape WINDOW TEXT: types the text into the window, character by character.
 tape() {
-    xdotool type --window "$1" --delay 30 "$2" 2>/dev/null
+    xdo "typing '$2'" type --window "$1" --delay 30 "$2"
 }
 
 # capture FILE: a screenshot of the whole screen, as PNG.
