@@ -1,5 +1,7 @@
 #include "jeu/coup.h"
 
+#include <algorithm>
+
 #include "jeu/tables.h"
 
 // The frames loaded for the current game, by side index (0 side -1, 1 side +1)
@@ -28,6 +30,22 @@ void ChargeImagesPions(Partie *partie) {
     }
 }
 
+namespace {
+
+// A pawn's image one pixel inside its cell's corner, 50 pixels square. On
+// 12 x 12 the last row and column of cells end at the window's edge and the
+// pawn passes it by a pixel: that pixel is cut off, where AffichePixmap
+// would squeeze the whole image into the 49 left.
+void DessinePion(Pixmap *image, int x, int y, Fenetre *fenetre) {
+    int droite = x + TAILLE_CASE, bas = y + TAILLE_CASE, largeur = fenetre->largeur, hauteur = fenetre->hauteur;
+    if (droite <= largeur && bas <= hauteur)
+        AffichePixmap(image, x, y, TAILLE_CASE, TAILLE_CASE, fenetre);
+    else
+        TraceRectangleMap(x, y, std::min(droite, largeur), std::min(bas, hauteur), x, y, image, fenetre);
+}
+
+}  // namespace
+
 void PosePion(int mode, Partie partie, int x, int y) {
     Pixmap *image = partie.images[partie.joueur + 1][0];
     Fenetre *fenetre = partie.fenetre;
@@ -38,7 +56,7 @@ void PosePion(int mode, Partie partie, int x, int y) {
     }
     PointCoup c = CaseDuPoint(x, y, partie.origine);
     if (SurPlateau(c.x, c.y, partie.taille)) plateau[c.x][c.y] = partie.joueur;
-    AffichePixmap(image, x + 1, y + 1, 50, 50, fenetre);
+    DessinePion(image, x + 1, y + 1, fenetre);
     TraceLigne(x, y, x + 50, y, bleu_clair, fenetre);
     TraceLigne(x + 50, y, x + 50, y + 50, bleu_clair, fenetre);
     TraceLigne(x, y + 50, x + 50, y + 50, bleu_clair, fenetre);
@@ -76,7 +94,7 @@ void JoueCoup(Partie *partie) {
         for (int i = 1; i <= k; i++) {
             PointCoup pion = partie->coups[i];
             PointCoup coinPion = CaleSurCoin(pion.x, pion.y, origine);
-            AffichePixmap(trame, coinPion.x + 1, coinPion.y + 1, 50, 50, partie->fenetre);
+            DessinePion(trame, coinPion.x + 1, coinPion.y + 1, partie->fenetre);
             Rafraichit(coinPion.x + 1, coinPion.y + 1, 48, 48, partie->fenetre);
             Dort(pause);
         }

@@ -103,6 +103,28 @@ TEST(Animation, CinqVaguesPuisLesPionsDuJoueur) {
     EXPECT_EQ(plateau[2][2], 1) << "the other lines are untouched";
 }
 
+// On 12 x 12 the bottom-right pawn passes the window's edge by one pixel.
+TEST(PosePion, UnPionAuBordDeLaFenetreEstCoupeNonEcrase) {
+    Partie partie = PartieTest(12);
+    Pixmap *degrade = nullptr;
+    PfCreeSurface(FenetreJeu()->directDraw, 50, 50, &degrade);
+    AccesPixels a;
+    ASSERT_EQ(PfAccede(degrade, &a), 0);
+    for (int y = 0; y < 50; y++)
+        for (int x = 0; x < 50; x++) a.pixels[y * a.pas + x] = static_cast<uint32_t>(y * 5 << 8 | x * 5);
+    PfRelache(degrade);
+    Pixmap *avant = partie.images[0][0];
+    partie.images[0][0] = degrade;
+    partie.joueur = -1;
+    PosePion(POSE_PION, partie, 550, 550);
+    for (int k = 0; k < 49; k++) {
+        EXPECT_EQ(Pixel(560, 551 + k), static_cast<uint32_t>(k * 5 << 8 | 45)) << "row " << k;
+        EXPECT_EQ(Pixel(551 + k, 560), static_cast<uint32_t>(45 << 8 | k * 5)) << "column " << k;
+    }
+    partie.images[0][0] = avant;
+    LiberePixmap(degrade);
+}
+
 TEST(PosePion, MarqueSansToucherAuPlateau) {
     Partie partie = PartieTest(8);
     partie.joueur = 0;
