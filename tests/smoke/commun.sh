@@ -15,6 +15,10 @@ GARDE_TRAVAIL=${SMOKE_GARDE:-0}
 # Patience of every poll, in seconds: generous, because a loaded machine
 # stretches the flip animations and the computer's thinking.
 PATIENCE=${SMOKE_PATIENCE:-60}
+# The zoom the program under test runs at: clicks land at ZOOM times the
+# window coordinates the scripts give, and screenshots of the window are
+# brought back to its own pixels (the zoom repeats each one exactly).
+ZOOM=${ZOOM:-1}
 
 echoue() {
     echo "FAILED: $*" >&2
@@ -79,7 +83,8 @@ demarre_x() {
     numero=$TRAVAIL/display
     # -displayfd picks a free display and writes its number once the server
     # is ready; an Xvfb too old for it exits at once and we try fixed numbers.
-    Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9>"$numero" 2>"$TRAVAIL/xvfb.err" &
+    ecran="$((1024 * ZOOM))x$((768 * ZOOM))x24"
+    Xvfb -displayfd 9 -screen 0 "$ecran" -nolisten tcp 9>"$numero" 2>"$TRAVAIL/xvfb.err" &
     XVFB_PID=$!
     affichage=""
     i=0
@@ -98,7 +103,7 @@ demarre_x() {
         XVFB_PID=""
         for n in 90 91 92 93 94 95 96 97 98 99; do
             [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-            Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp 2>"$TRAVAIL/xvfb.err" &
+            Xvfb ":$n" -screen 0 "$ecran" -nolisten tcp 2>"$TRAVAIL/xvfb.err" &
             XVFB_PID=$!
             affichage=:$n
             break
@@ -191,7 +196,7 @@ position() {
 
 # clique WINDOW X Y: a real left click at client coordinates of the window.
 clique() {
-    xdotool mousemove --sync --window "$1" "$2" "$3" click 1 ||
+    xdotool mousemove --sync --window "$1" $(($2 * ZOOM)) $(($3 * ZOOM)) click 1 ||
         echoue "cannot click at $2,$3 in window $1"
 }
 
@@ -200,11 +205,11 @@ clique() {
 glisse() {
     w=$1
     shift
-    xdotool mousemove --sync --window "$w" "$1" "$2" mousedown 1 || echoue "cannot press at $1,$2"
+    xdotool mousemove --sync --window "$w" $(($1 * ZOOM)) $(($2 * ZOOM)) mousedown 1 || echoue "cannot press at $1,$2"
     shift 2
     while [ $# -ge 2 ]; do
         sleep 0.05
-        xdotool mousemove --sync --window "$w" "$1" "$2" || echoue "cannot move to $1,$2"
+        xdotool mousemove --sync --window "$w" $(($1 * ZOOM)) $(($2 * ZOOM)) || echoue "cannot move to $1,$2"
         shift 2
     done
     sleep 0.05
@@ -265,9 +270,14 @@ capture() {
 # coordinates in FILE are the program's own window coordinates.
 capture_fenetre() {
     eval "$(xdotool getwindowgeometry --shell "$1" | sed -n 's/^\(X\|Y\|WIDTH\|HEIGHT\)=/G_\1=/p')"
+    taille="$((G_WIDTH / ZOOM))x$((G_HEIGHT / ZOOM))!"
+    if [ "$CAPTURE" = import ] && [ "$ZOOM" = 1 ]; then
+        import -window "$1" "$2" 2>>"$TRAVAIL/capture.err" || echoue "screenshot failed"
+        return
+    fi
     capture "$TRAVAIL/ecran-entier.png"
-    convert "$TRAVAIL/ecran-entier.png" -crop "${G_WIDTH}x${G_HEIGHT}+${G_X}+${G_Y}" +repage "$2" ||
-        echoue "cannot crop the screenshot"
+    convert "$TRAVAIL/ecran-entier.png" -crop "${G_WIDTH}x${G_HEIGHT}+${G_X}+${G_Y}" +repage \
+        -sample "$taille" "$2" || echoue "cannot crop the screenshot"
 }
 
 # pixel FILE X Y: prints the pixel's colour as #RRGGBB.
@@ -322,6 +332,21 @@ attend_stable() {
     done
 }
 
+# attend_ecran WINDOW FILE TEST: screenshots of the window until the shell
+# command TEST succeeds on one (passed as $1), left in FILE; for screens that
+# TEST knows exactly, where waiting for two equal screenshots would be slow.
+attend_ecran() {
+    debut=$(date +%s)
+    until capture_fenetre "$1" "$2" && eval "$3 \"\$2\""; do
+        programme_vivant || echoue "the program ended while its screen was awaited"
+        if [ $(($(date +%s) - debut)) -ge "$PATIENCE" ]; then
+            [ -n "${DIAGNOSTIC:-}" ] && eval "$DIAGNOSTIC \"\$2\"" >&2
+            echoue "the screen does not show what is awaited (test: $3), last screenshot $2"
+        fi
+        sleep 0.1
+    done
+}
+
 # Waits for a new line matching the extended regular expression on the
 # program's standard output, after the first SAUT lines; prints it.
 attend_ligne() {
@@ -361,22 +386,30 @@ regles() {
 lit_plateau() {
     o=$(((601 - 50 * TAILLE) / 2))
     t=$((50 * TAILLE))
+    # One ImageMagick run for the five maps: a poll of a 140-move game runs
+    # it hundreds of times. Cell by cell, a map is dark where the cell's
+    # inside is its reference image.
+    commande="convert \\( '$1' -crop ${t}x${t}+$o+$o +repage -write mpr:ecran +delete \\)"
+    commande="$commande \\( -size 48x48 xc:white -background black -gravity northwest -splice 1x1 -extent 50x50"
+    commande="$commande -write mpr:case +delete -size ${t}x${t} tile:mpr:case -write mpr:masque +delete \\)"
+    n=0
+    for reference in "$2:0+0" "$3:0+0" "prop.bmp:0+0" "aide.bmp:0+0" "plateau.bmp:1+1"; do
+        commande="$commande \\( mpr:ecran \\( '${reference%%:*}' -crop 48x48+${reference#*:} +repage"
+        commande="$commande -compose over -background black -gravity northwest -splice 1x1 -extent 50x50"
+        commande="$commande -write mpr:tuile$n +delete -size ${t}x${t} tile:mpr:tuile$n \\)"
+        commande="$commande -compose difference -composite mpr:masque -compose multiply -composite"
+        commande="$commande -scale ${TAILLE}x${TAILLE}! -depth 8 -write txt:$TRAVAIL/carte$n.txt +delete \\)"
+        n=$((n + 1))
+    done
+    eval "$commande -size 1x1 xc:black null:" || plainte "cannot read the board of $1" || return 1
     cartes=""
-    for reference in "$2:0+0:x" "$3:0+0:o" "prop.bmp:0+0:s" "aide.bmp:0+0:h" "plateau.bmp:1+1:."; do
-        image=${reference%%:*}
-        reste=${reference#*:}
-        decalage=${reste%%:*}
-        lettre=${reste#*:}
-        carte=$(convert \( "$1" -crop "${t}x${t}+$o+$o" +repage \) \
-            \( "$image" -crop "48x48+$decalage" +repage -background black -gravity northwest -splice 1x1 \
-            -extent 50x50 -write mpr:tuile +delete -size "${t}x${t}" tile:mpr:tuile \) \
-            -compose difference -composite \
-            \( -size 48x48 xc:white -background black -gravity northwest -splice 1x1 -extent 50x50 \
-            -write mpr:masque +delete -size "${t}x${t}" tile:mpr:masque \) \
-            -compose multiply -composite -scale "${TAILLE}x${TAILLE}!" -depth 8 txt:- |
-            awk -v l="$lettre" 'NR > 1 { split($2, a, /[(),]/); printf "%s", (a[2] + a[3] + a[4] < 3 ? l : "-") }')
+    n=0
+    for lettre in x o s h .; do
+        carte=$(awk -v l="$lettre" 'NR > 1 { split($2, a, /[(),]/); printf "%s", (a[2] + a[3] + a[4] < 3 ? l : "-") }' \
+            "$TRAVAIL/carte$n.txt")
         [ ${#carte} = $((TAILLE * TAILLE)) ] || plainte "cannot read the board of $1" || return 1
         cartes="$cartes $carte"
+        n=$((n + 1))
     done
     echo "$cartes" | awk '{
         for (i = 1; i <= length($1); i++) {
@@ -387,6 +420,22 @@ lit_plateau() {
         }
         print ""
     }'
+}
+
+# marques_exactes BOARD SIDE: the hint markers stand on exactly the side's
+# legal cells, and one of them is the suggestion.
+marques_exactes() {
+    legaux=$(regles coups "$1" "$2" | tr '\n' ' ')
+    marques=$(echo "$1" | awk -v N="$TAILLE" '{
+        for (x = 0; x < N; x++)
+            for (y = 0; y < N; y++)
+                if (substr($0, y * N + x + 1, 1) ~ /[hs]/) printf "%d %d ", x, y
+    }')
+    [ "$legaux" = "$marques" ] && [ "$(echo "$1" | tr -cd s | wc -c)" = 1 ]
+}
+
+adversaire() {
+    [ "$1" = x ] && echo o || echo x
 }
 
 # The board, one row a line, for failure messages.
@@ -403,7 +452,7 @@ centre_case() {
 # clique_lent WINDOW X Y: a click held for a moment, as a hand makes it. A
 # dialog that closes on the press is gone before the release.
 clique_lent() {
-    xdotool mousemove --sync --window "$1" "$2" "$3" mousedown 1 || echoue "cannot press at $2,$3"
+    xdotool mousemove --sync --window "$1" $(($2 * ZOOM)) $(($3 * ZOOM)) mousedown 1 || echoue "cannot press at $2,$3"
     sleep 0.2
     xdotool mouseup 1
 }

@@ -10,11 +10,12 @@
 # person's legal cells, one of them with the suggestion; after it the board
 # must be the person's move followed by one legal answer of the computer.
 #
-# Usage: partie.sh PROGRAM (run from the folder that holds the images)
+# Usage: partie.sh PROGRAM [ZOOM] (run from the folder that holds the images)
 
 . "$(dirname "$0")/commun.sh"
 
 PROGRAMME=$1
+ZOOM=${2:-1}
 exige_outils
 [ -x "$PROGRAMME" ] || echoue "no program $PROGRAMME"
 [ -f fond.bmp ] || echoue "no images in $(pwd)"
@@ -28,7 +29,7 @@ PION_PERSONNE=rob.bmp
 PION_ORDINATEUR=vor.bmp
 
 demarre_x
-lance jeu "$PROGRAMME"
+lance jeu "$PROGRAMME" --zoom="$ZOOM"
 W=$(fenetre Flipora) || exit 1
 
 attend_stable "$W" "$TRAVAIL/titre.png"
@@ -87,14 +88,7 @@ clique "$W" 645 547 # "JOUER"
 tour_personne() {
     PLATEAU=$(lit_plateau "$1" "$PION_PERSONNE" "$PION_ORDINATEUR") || return 1
     case $PLATEAU in *'?'*) return 1 ;; esac
-    legaux=$(regles coups "$PLATEAU" x | tr '\n' ' ')
-    marques=$(echo "$PLATEAU" | awk -v N="$TAILLE" '{
-        for (x = 0; x < N; x++)
-            for (y = 0; y < N; y++)
-                if (substr($0, y * N + x + 1, 1) ~ /[hs]/) printf "%d %d ", x, y
-    }')
-    [ "$legaux" = "$marques" ] || return 1
-    [ "$(echo "$PLATEAU" | tr -cd s | wc -c)" = 1 ] || return 1
+    marques_exactes "$PLATEAU" x || return 1
     [ "$(differences "$1" 32x30+640+60 fleche.bmp 32x30+0+0)" = 0 ]
 }
 
@@ -156,4 +150,4 @@ verifie_choix "$TRAVAIL/retour.png"
 
 clique "$W" 155 547 # "QUITTER" of the setup screen
 attend_fin 0
-echo "ok: three moves played against strength 3, choices kept, program ended"
+echo "ok: three moves played against strength 3 at zoom $ZOOM, choices kept, program ended"
