@@ -10,6 +10,20 @@ void Pousse(SDL_Event &e) {
     SDL_PushEvent(&e);
 }
 
+// A window event of a live window, as the window system would queue it.
+void PousseFenetre(FenetrePf *fenetre, uint8_t genre, int donnee1, int donnee2) {
+    if (!fenetre->sdl)
+        return;
+    SDL_Event e;
+    SDL_zero(e);
+    e.type = SDL_WINDOWEVENT;
+    e.window.windowID = fenetre->id;
+    e.window.event = genre;
+    e.window.data1 = donnee1;
+    e.window.data2 = donnee2;
+    Pousse(e);
+}
+
 }  // namespace
 
 int Panne(OperationPf operation) {
@@ -74,39 +88,17 @@ void PfInjecteTexte(FenetrePf *fenetre, const char *utf8) {
 }
 
 void PfInjecteFermeture(FenetrePf *fenetre) {
-    if (!fenetre->sdl)
-        return;
-    SDL_Event e;
-    SDL_zero(e);
-    e.type = SDL_WINDOWEVENT;
-    e.window.windowID = fenetre->id;
-    e.window.event = SDL_WINDOWEVENT_CLOSE;
-    Pousse(e);
+    PousseFenetre(fenetre, SDL_WINDOWEVENT_CLOSE, 0, 0);
 }
 
 void PfInjecteDeplacement(FenetrePf *fenetre, int x, int y) {
-    if (!fenetre->sdl)
-        return;
-    SDL_SetWindowPosition(fenetre->sdl, x, y);
-    SDL_Event e;
-    SDL_zero(e);
-    e.type = SDL_WINDOWEVENT;
-    e.window.windowID = fenetre->id;
-    e.window.event = SDL_WINDOWEVENT_MOVED;
-    e.window.data1 = x;
-    e.window.data2 = y;
-    Pousse(e);
+    if (fenetre->sdl)
+        SDL_SetWindowPosition(fenetre->sdl, x, y);
+    PousseFenetre(fenetre, SDL_WINDOWEVENT_MOVED, x, y);
 }
 
 void PfInjecteExposition(FenetrePf *fenetre) {
-    if (!fenetre->sdl)
-        return;
-    SDL_Event e;
-    SDL_zero(e);
-    e.type = SDL_WINDOWEVENT;
-    e.window.windowID = fenetre->id;
-    e.window.event = SDL_WINDOWEVENT_EXPOSED;
-    Pousse(e);
+    PousseFenetre(fenetre, SDL_WINDOWEVENT_EXPOSED, 0, 0);
 }
 
 void PfVideMessages() {
