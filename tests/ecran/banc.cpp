@@ -1,5 +1,7 @@
 #include "banc.h"
 
+#include "temporaire.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <unistd.h>
@@ -69,10 +71,8 @@ std::string Journal::tout() const {
 
 std::string EcritFichier(const std::string &nom, const std::vector<unsigned char> &octets) {
     static std::string dossier;
-    if (dossier.empty()) {
-        char modele[] = "/tmp/ecran-essaiXXXXXX";
-        dossier = mkdtemp(modele);
-    }
+    if (dossier.empty())
+        dossier = DossierTemporaire("ecran-essai");
     std::string chemin = dossier + "/" + nom;
     FILE *f = fopen(chemin.c_str(), "wb");
     if (f) {

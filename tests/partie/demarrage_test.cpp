@@ -12,6 +12,7 @@
 #include "ecran/widgets/bouton.h"
 #include "ecran/widgets/texte.h"
 #include "jeu/presentation.h"
+#include "temporaire.h"
 
 using namespace banc_partie;
 
@@ -19,13 +20,12 @@ namespace {
 
 // A fresh folder holding links to the build folder's images, all but one.
 std::string DossierSans(const char *manquante) {
-    char modele[] = "/tmp/flipora-partie-XXXXXX";
-    if (mkdtemp(modele) == nullptr)
+    const std::string dossier = DossierTemporaire("flipora-partie-");
+    if (dossier.empty())
         return "";
     char ici[PATH_MAX];
     if (getcwd(ici, sizeof ici) == nullptr)
         return "";
-    const std::string dossier = modele;
     for (const char *fichier : FichiersDuJeu())
         if (manquante == nullptr || std::string(fichier) != manquante)
             if (symlink((std::string(ici) + "/" + fichier).c_str(), (dossier + "/" + fichier).c_str()) != 0)

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "ecran/ecran.h"
+#include "temporaire.h"
 
 namespace banc {
 
@@ -95,9 +96,8 @@ protected:
         ASSERT_NE(fenetre, nullptr);
         police = OuvrePolice("lucidasans-18", 20, fenetre);
         ASSERT_NE(police, nullptr);
-        char modele[] = "/tmp/flipora-widgets-XXXXXX";
-        ASSERT_NE(mkdtemp(modele), nullptr);
-        dossier = modele;
+        dossier = DossierTemporaire("flipora-widgets-");
+        ASSERT_FALSE(dossier.empty());
     }
 
     void TearDown() override {
@@ -107,8 +107,6 @@ protected:
         }
         PfVideMessages();
         sommeil = nullptr;
-        const std::string efface = "rm -rf '" + dossier + "'";
-        if (!dossier.empty() && system(efface.c_str()) != 0) ADD_FAILURE() << "cannot remove " << dossier;
     }
 
     uint32_t Pixel(int x, int y) { return PixelDe(fenetre->arrierePlan, x, y); }
