@@ -81,6 +81,8 @@ void PfInitialise() {
     // reports an empty queue while an event pushed after it is waiting.
     SDL_SetHint(SDL_HINT_POLL_SENTINEL, "0");
     DemarreVideo();
+    if (VideoPrete)
+        PrepareServeurX();
     TTF_Init();
     SDL_StartTextInput();
 }

@@ -48,6 +48,10 @@ extern std::vector<FenetrePf *> fenetres;
 // Posted and translated messages, taken before SDL's.
 extern std::deque<Message> postes;
 
+// Makes the X server's harmless complaints about SDL's own messages to a
+// window just destroyed harmless to the program too; nothing off X11.
+void PrepareServeurX();
+
 // A failure armed by a test for the next call of an operation, or 0.
 int Panne(OperationPf operation);
 // The live window SDL knows by that id, or null.
