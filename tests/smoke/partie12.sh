@@ -1,13 +1,14 @@
 #!/bin/sh
-# A whole game on 12 x 12 between two people with help on, played by real
-# clicks to its end: before every move the screen must show the board the
-# rules give, with the hint markers on exactly the legal cells of the side
-# to move and one suggestion; the moves chosen favour the last row and the
-# last column, where the markers reach the window's edges. Then the result
-# box, the setup screen again, "QUITTER" and status 0. The program's standard
-# error must hold nothing but routine lines.
+# A whole game on 12 x 12 (or another size) between two people with help
+# on, played by real clicks to its end: before every move the screen must
+# show the board the rules give, with the hint markers on exactly the legal
+# cells of the side to move and one suggestion; the moves chosen favour the
+# last row and the last column, where the markers reach the window's edges.
+# Then the result box, the setup screen again, "QUITTER" and status 0. The
+# program's standard error must hold nothing but routine lines.
 #
-# Usage: partie12.sh PROGRAM [ZOOM] (run from the folder that holds the images)
+# Usage: partie12.sh PROGRAM [ZOOM] [SIZE: 6, 8, 10 or 12, the default]
+# (run from the folder that holds the images)
 
 . "$(dirname "$0")/commun.sh"
 
@@ -17,7 +18,7 @@ exige_outils
 [ -x "$PROGRAMME" ] || echoue "no program $PROGRAMME"
 [ -f fond.bmp ] || echoue "no images in $(pwd)"
 
-TAILLE=12
+TAILLE=${3:-12}
 PIONS_X=t2.bmp  # the default pawn sets: 4 for side -1, 5 for side +1
 PIONS_O=lap.bmp
 
@@ -29,7 +30,13 @@ W=$(fenetre Flipora) || exit 1
 attend_stable "$W" "$TRAVAIL/titre.png"
 clique "$W" 400 300
 attend_stable "$W" "$TRAVAIL/reglages.png" est_reglages
-clique "$W" 422 385 # size 12
+case $TAILLE in
+6) clique "$W" 377 345 ;;
+8) clique "$W" 422 345 ;;
+10) clique "$W" 377 385 ;;
+12) clique "$W" 422 385 ;;
+*) echoue "no board of size $TAILLE" ;;
+esac
 clique "$W" 645 547 # "JOUER"
 
 # The screen shows ATTENDU with the markers of CAMP: leaves it in PLATEAU.
@@ -59,7 +66,8 @@ choisit() {
     fi
 }
 
-ATTENDU=$(printf '%65s%s%10s%s%65s' '' ox '' xo '' | tr ' ' .)
+avant=$(((TAILLE / 2 - 1) * (TAILLE + 1)))
+ATTENDU=$(printf "%${avant}s%s%$((TAILLE - 2))s%s%${avant}s" '' ox '' xo '' | tr ' ' .)
 CAMP=x
 coup=0
 BORDS=0
@@ -92,4 +100,4 @@ attend_fin 0
 autres=$(grep -v -x -e paint -e Changement "$TRAVAIL/jeu.err")
 [ -z "$autres" ] || echoue "standard error holds more than routine lines:
 $autres"
-echo "ok: a whole 12 x 12 game of $coup moves at zoom $ZOOM, $BORDS on the last row or column, standard error clean"
+echo "ok: a whole $TAILLE x $TAILLE game of $coup moves at zoom $ZOOM, $BORDS on the last row or column, standard error clean"
