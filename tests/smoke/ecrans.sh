@@ -34,14 +34,14 @@ clique "$W" 645 547
 attend_stable "$W" "$SORTIES/jeu-8x8-aides.png" en_jeu
 clique "$W" 700 537
 attend_stable "$W" "$TRAVAIL/reglages.png" est_reglages
-clique "$W" 422 385 # size 12
+choisit_taille "$W" 12
 clique "$W" 645 547
 attend_stable "$W" "$SORTIES/jeu-12x12.png" en_jeu
 clique "$W" 700 537
 attend_stable "$W" "$TRAVAIL/reglages.png" est_reglages
 clique "$W" 115 365 # strength 1, left
 clique "$W" 605 370 # strength 1, right
-clique "$W" 377 345 # size 6
+choisit_taille "$W" 6
 clique "$W" 645 547
 B=$(nouvelle_fenetre "$W") || exit 1
 sleep 0.5

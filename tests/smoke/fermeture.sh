@@ -24,7 +24,7 @@ clique "$W" 400 300
 attend_stable "$W" "$TRAVAIL/reglages.png" est_reglages
 clique "$W" 195 365 # strength 3, left
 clique "$W" 685 370 # strength 3, right
-clique "$W" 422 385 # size 12
+choisit_taille "$W" 12
 clique "$W" 645 547 # "JOUER"
 # The game is under way once the play screen shows and keeps changing.
 i=0

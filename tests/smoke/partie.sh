@@ -44,8 +44,8 @@ attend_stable "$W" "$TRAVAIL/reglages.png" est_reglages
 clique "$W" 685 370 # strength 3, right side
 clique "$W" 119 489 # pawn set 8, left side
 clique "$W" 678 489 # pawn set 11, right side
-clique "$W" 377 385 # board size 10 ...
-clique "$W" 422 345 # ... and back to 8
+choisit_taille "$W" 10 # a board size, then back to 8
+choisit_taille "$W" 8
 
 # The choices as the setup screen shows them: each group highlights exactly
 # its choice. Pawn-set buttons are covered by their icons but for the bevel,
@@ -93,7 +93,7 @@ tour_personne() {
 }
 
 attend_stable "$W" "$TRAVAIL/debut.png" tour_personne
-DEPART=$(printf '%27s%s%6s%s%27s' '' ox '' xo '' | tr ' ' .)
+DEPART=$(depart)
 [ "$(regles pions "$PLATEAU")" = "$DEPART" ] || echoue "the game does not start from the centre square:
 $(montre "$PLATEAU")"
 MESSAGES=97x86+650+320 # inside the side panel's message area, where the texts go

@@ -30,13 +30,7 @@ W=$(fenetre Flipora) || exit 1
 attend_stable "$W" "$TRAVAIL/titre.png"
 clique "$W" 400 300
 attend_stable "$W" "$TRAVAIL/reglages.png" est_reglages
-case $TAILLE in
-6) clique "$W" 377 345 ;;
-8) clique "$W" 422 345 ;;
-10) clique "$W" 377 385 ;;
-12) clique "$W" 422 385 ;;
-*) echoue "no board of size $TAILLE" ;;
-esac
+choisit_taille "$W" "$TAILLE"
 clique "$W" 645 547 # "JOUER"
 
 # The screen shows ATTENDU with the markers of CAMP: leaves it in PLATEAU.
@@ -66,8 +60,7 @@ choisit() {
     fi
 }
 
-avant=$(((TAILLE / 2 - 1) * (TAILLE + 1)))
-ATTENDU=$(printf "%${avant}s%s%$((TAILLE - 2))s%s%${avant}s" '' ox '' xo '' | tr ' ' .)
+ATTENDU=$(depart)
 CAMP=x
 coup=0
 BORDS=0
