@@ -34,8 +34,8 @@ void Ajoute32(Octets &o, uint32_t v) {
 }
 
 // A BMP file with a 40-byte header; `donnees` follow the colour table.
-Octets Bmp(int32_t w, int32_t h, int bits, int compression, size_t donnees, int couleurs = 0,
-           uint32_t debut = 0, uint32_t entete = 40) {
+Octets Bmp(int32_t w, int32_t h, int bits, int compression, size_t donnees, int couleurs = 0, uint32_t debut = 0,
+           uint32_t entete = 40) {
     Octets o = {'B', 'M'};
     uint32_t offset = debut ? debut : 54 + 4 * couleurs;
     Ajoute32(o, static_cast<uint32_t>(offset + donnees));
@@ -88,20 +88,29 @@ const Variante variantes[] = {
     {"empty", [](const std::string &c, const Octets &) { return Ecrit(c, {}); }},
     {"30 bytes", [](const std::string &c, const Octets &o) { return Ecrit(c, Octets(o.begin(), o.begin() + 30)); }},
     {"headers only", [](const std::string &c, const Octets &o) { return Ecrit(c, Octets(o.begin(), o.begin() + 54)); }},
-    {"first half", [](const std::string &c, const Octets &o) { return Ecrit(c, Octets(o.begin(), o.begin() + o.size() / 2)); }},
-    {"not a BMP", [](const std::string &c, const Octets &) { return Ecrit(c, Octets{0x89, 'P', 'N', 'G', 13, 10}); }},
+    {"first half",
+     [](const std::string &c, const Octets &o) { return Ecrit(c, Octets(o.begin(), o.begin() + o.size() / 2)); }},
+    {"not a BMP",
+     [](const std::string &c, const Octets &) {
+         return Ecrit(c, Octets{0x89, 'P', 'N', 'G', 13, 10});
+     }},
     {"width 0", [](const std::string &c, const Octets &) { return Ecrit(c, Bmp(0, 10, 24, 0, 120)); }},
     {"width -5", [](const std::string &c, const Octets &) { return Ecrit(c, Bmp(-5, 10, 24, 0, 160)); }},
     {"height INT_MIN", [](const std::string &c, const Octets &) { return Ecrit(c, Bmp(4, INT32_MIN, 24, 0, 64)); }},
-    {"data offset past the end", [](const std::string &c, const Octets &) { return Ecrit(c, Bmp(4, 4, 24, 0, 48, 0, 1u << 30)); }},
+    {"data offset past the end",
+     [](const std::string &c, const Octets &) { return Ecrit(c, Bmp(4, 4, 24, 0, 48, 0, 1u << 30)); }},
     {"13 bits a pixel", [](const std::string &c, const Octets &) { return Ecrit(c, Bmp(4, 4, 13, 0, 64)); }},
     {"compression 7", [](const std::string &c, const Octets &) { return Ecrit(c, Bmp(4, 4, 24, 7, 64)); }},
-    {"header of 11 bytes", [](const std::string &c, const Octets &) { return Ecrit(c, Bmp(4, 4, 24, 0, 64, 0, 0, 11)); }},
+    {"header of 11 bytes",
+     [](const std::string &c, const Octets &) { return Ecrit(c, Bmp(4, 4, 24, 0, 64, 0, 0, 11)); }},
     {"RLE8 16384x16384 (2.2 MB)", [](const std::string &c, const Octets &) { return Ecrit(c, Rle8(16384, 16384)); }},
     {"RLE8 4097x4096 (147 kB)", [](const std::string &c, const Octets &) { return Ecrit(c, Rle8(4097, 4096)); }},
-    {"1 bit 16384x16384 (32 MB)", [](const std::string &c, const Octets &) { return Ecrit(c, Bmp(16384, 16384, 1, 0, 16384 / 8 * 16384, 2)); }},
-    {"24 bits 16384x1024, at the bound (48 MB)", [](const std::string &c, const Octets &) { return Ecrit(c, Bmp(16384, 1024, 24, 0, 16384 * 3 * 1024)); }},
-    {"RLE8 4096x4096, at the bound (147 kB)", [](const std::string &c, const Octets &) { return Ecrit(c, Rle8(4096, 4096)); }},
+    {"1 bit 16384x16384 (32 MB)",
+     [](const std::string &c, const Octets &) { return Ecrit(c, Bmp(16384, 16384, 1, 0, 16384 / 8 * 16384, 2)); }},
+    {"24 bits 16384x1024, at the bound (48 MB)",
+     [](const std::string &c, const Octets &) { return Ecrit(c, Bmp(16384, 1024, 24, 0, 16384 * 3 * 1024)); }},
+    {"RLE8 4096x4096, at the bound (147 kB)",
+     [](const std::string &c, const Octets &) { return Ecrit(c, Rle8(4096, 4096)); }},
 };
 
 // A folder of links to every image of `source`, "plateau.bmp" left out, and
@@ -162,8 +171,9 @@ Mesure Lance(const std::string &dossier, int limite) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     double secondes = std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
-    std::string texte = tue ? "runs" : WIFEXITED(statut) ? std::to_string(WEXITSTATUS(statut))
-                                                         : "signal " + std::to_string(WTERMSIG(statut));
+    std::string texte = tue                 ? "runs"
+                        : WIFEXITED(statut) ? std::to_string(WEXITSTATUS(statut))
+                                            : "signal " + std::to_string(WTERMSIG(statut));
     return Mesure{texte, secondes, usage.ru_maxrss / 1024};
 }
 

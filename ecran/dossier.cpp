@@ -41,16 +41,14 @@ std::string DossierProgramme() {
 
 }  // namespace
 
-const char *DossierComplet(const char *const dossiers[], int nbDossiers, const char *const fichiers[],
-                           int nbFichiers) {
+const char *DossierComplet(const char *const dossiers[], int nbDossiers, const char *const fichiers[], int nbFichiers) {
     for (int i = 0; i < nbDossiers; i++)
         if (dossiers[i][0] != '\0' && Complet(dossiers[i], fichiers, nbFichiers))
             return dossiers[i];
     return nullptr;
 }
 
-void RejointDossierImages(const char *const fichiers[], int nbFichiers, const char *const ailleurs[],
-                          int nbAilleurs) {
+void RejointDossierImages(const char *const fichiers[], int nbFichiers, const char *const ailleurs[], int nbAilleurs) {
     std::string programme = DossierProgramme();
     std::vector<std::string> chemins = {".", programme};
     for (int i = 0; i < nbAilleurs; i++)

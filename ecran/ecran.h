@@ -181,9 +181,11 @@ void TailleTexte(const char *texte, Police police, int *largeur, int *hauteur, F
 // One line centred vertically in the rows y - h .. y + h/2.
 void EcritTexte(int x, int y, const char *texte, Police police, Couleur couleur, Fenetre *fenetre);
 // Text broken at blanks, centred horizontally; a single line is centred vertically.
-void EcritTexteDansRectangle(int gauche, int haut, int droite, int bas, const char *texte, Police police, Couleur couleur, Fenetre *fenetre);
+void EcritTexteDansRectangle(int gauche, int haut, int droite, int bas, const char *texte, Police police,
+                             Couleur couleur, Fenetre *fenetre);
 // Text centred along one axis ('h': horizontally) of a widget's rectangle.
-void EcritTexteCentre(char sens, int decalage, const char *texte, Police police, Couleur couleur, int x1, int y1, int x2, int y2, Fenetre *fenetre);
+void EcritTexteCentre(char sens, int decalage, const char *texte, Police police, Couleur couleur, int x1, int y1,
+                      int x2, int y2, Fenetre *fenetre);
 
 // --- Pixmaps, refresh and sleep -----------------------------------------------
 // Loads a bitmap file; the pixmap out is null on failure (the window is then destroyed).

@@ -73,12 +73,8 @@ void LitLigneDeCommande(int argc, char **argv, const TextesOptions &t, int large
     int zoom = 0;
     const char *fautive = nullptr;
     switch (AnalyseOptions(argc, argv, &zoom, &fautive)) {
-    case OPTIONS_AIDE:
-        printf("Usage: %s\n%s", t.usage, t.aide);
-        exit(0);
-    case OPTIONS_VERSION:
-        printf("%s %s\n", t.programme, t.version);
-        exit(0);
+    case OPTIONS_AIDE: printf("Usage: %s\n%s", t.usage, t.aide); exit(0);
+    case OPTIONS_VERSION: printf("%s %s\n", t.programme, t.version); exit(0);
     case OPTIONS_INCONNUE: ErreurUsage(t, t.inconnue, fautive);
     case OPTIONS_INVALIDE: ErreurUsage(t, t.invalide, fautive);
     case OPTIONS_JEU: break;

@@ -12,8 +12,7 @@ void MarqueCase(Partie partie, int x, int y, bool indices, PointCoup *suggestion
         marque.joueur = 0;
         PosePion(POSE_MARQUE, marque, point.x, point.y);
         PointCoup meilleur = *suggestion;
-        if (nb_retournes[x][y] >= nb_retournes[meilleur.x][meilleur.y] &&
-            poids[x][y] >= poids[meilleur.x][meilleur.y])
+        if (nb_retournes[x][y] >= nb_retournes[meilleur.x][meilleur.y] && poids[x][y] >= poids[meilleur.x][meilleur.y])
             *suggestion = {x, y};
     } else if (nb_retournes[x][y] == 0 && plateau[x][y] == 0) {
         TraceRectangleMap(point.x - 4, point.y - 4, point.x + 45, point.y + 45, partie.origine, partie.origine,
@@ -23,7 +22,8 @@ void MarqueCase(Partie partie, int x, int y, bool indices, PointCoup *suggestion
 }
 
 void MarqueSuggestion(Partie partie, PointCoup suggestion) {
-    if (partie.aide != 1 || nb_retournes[suggestion.x][suggestion.y] == 0) return;
+    if (partie.aide != 1 || nb_retournes[suggestion.x][suggestion.y] == 0)
+        return;
     PointCoup point = PointPion(suggestion.x, suggestion.y, partie.origine);
     AffichePixmap(pixmaps_jeu[PIXMAP_PROP], point.x - 4, point.y - 4, 48, 48, partie.fenetre);
     Rafraichit(point.x, point.y, 49, 49, partie.fenetre);
@@ -33,10 +33,11 @@ void MarqueSuggestion(Partie partie, PointCoup suggestion) {
 static void EffaceIndices(Partie partie) {
     for (int x = 0; x < partie.taille; x++) {
         for (int y = 0; y < partie.taille; y++) {
-            if (plateau[x][y] != 0) continue;
+            if (plateau[x][y] != 0)
+                continue;
             PointCoup point = PointPion(x, y, partie.origine);
-            TraceRectangleMap(point.x - 4, point.y - 4, point.x + 45, point.y + 45, 0, 0,
-                              pixmaps_jeu[PIXMAP_PLATEAU], partie.fenetre);
+            TraceRectangleMap(point.x - 4, point.y - 4, point.x + 45, point.y + 45, 0, 0, pixmaps_jeu[PIXMAP_PLATEAU],
+                              partie.fenetre);
             Rafraichit(point.x - 4, point.y - 4, 49, 49, partie.fenetre);
         }
     }
@@ -55,8 +56,10 @@ void InverseAide(Partie *partie) {
 // between two people.
 static bool AnnulationPossible(const Partie &partie) {
     PointCoup premier = partie.coups[1];
-    if (premier.x == -1 || premier.y == -1) return false;
-    if (partie.humain[0] != 1 || partie.humain[2] != 1) return false;
+    if (premier.x == -1 || premier.y == -1)
+        return false;
+    if (partie.humain[0] != 1 || partie.humain[2] != 1)
+        return false;
     PointCoup joue = partie.coups[0];
     PointCoup c = CaseDuPoint(joue.x, joue.y, partie.origine);
     return SurPlateau(c.x, c.y, partie.taille) && plateau[c.x][c.y] != 0;
@@ -80,8 +83,8 @@ int AnnuleCoup(void *donnee, int) {
     PointCoup c = CaseDuPoint(joue.x, joue.y, origine);
     PointCoup coin = CoinCase(c.x, c.y, origine);
     int auteur = plateau[c.x][c.y];
-    TraceRectangleMap(coin.x + 1, coin.y + 1, coin.x + 50, coin.y + 50, origine, origine,
-                      pixmaps_jeu[PIXMAP_PLATEAU], partie->fenetre);
+    TraceRectangleMap(coin.x + 1, coin.y + 1, coin.x + 50, coin.y + 50, origine, origine, pixmaps_jeu[PIXMAP_PLATEAU],
+                      partie->fenetre);
     plateau[c.x][c.y] = 0;
 
     Partie rendu = *partie;
@@ -97,6 +100,7 @@ int AnnuleCoup(void *donnee, int) {
     ExploreCoups(*partie);
     ComptePions(partie);
     Rafraichit(600, 0, 200, 600, partie->fenetre);
-    if (indique_tour) indique_tour(auteur, *partie);
+    if (indique_tour)
+        indique_tour(auteur, *partie);
     return 1;
 }

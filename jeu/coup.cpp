@@ -55,7 +55,8 @@ void PosePion(int mode, Partie partie, int x, int y) {
         return;
     }
     PointCoup c = CaseDuPoint(x, y, partie.origine);
-    if (SurPlateau(c.x, c.y, partie.taille)) plateau[c.x][c.y] = partie.joueur;
+    if (SurPlateau(c.x, c.y, partie.taille))
+        plateau[c.x][c.y] = partie.joueur;
     DessinePion(image, x + 1, y + 1, fenetre);
     TraceLigne(x, y, x + 50, y, bleu_clair, fenetre);
     TraceLigne(x + 50, y, x + 50, y + 50, bleu_clair, fenetre);
@@ -66,9 +67,11 @@ void PosePion(int mode, Partie partie, int x, int y) {
 
 int ValideClic(Partie partie, int x, int y, PointCoup *coups) {
     PointCoup c = CaseDuPoint(x, y, partie.origine);
-    if (!SurPlateau(c.x, c.y, partie.taille)) return 0;
+    if (!SurPlateau(c.x, c.y, partie.taille))
+        return 0;
     VideListeCoups(coups);
-    if (EvalueCoup(c.x, c.y, partie, coups + 1, 1).nombre != 0) return 1;
+    if (EvalueCoup(c.x, c.y, partie, coups + 1, 1).nombre != 0)
+        return 1;
     EcritMessage(textes_jeu[TEXTE_REPROCHE + Hasard() % 4], partie.fenetre);
     Rafraichit(600, 0, 200, 600, partie.fenetre);
     return 0;
@@ -86,7 +89,8 @@ void JoueCoup(Partie *partie) {
 
     PointCoup c = CaseDuPoint(coin.x, coin.y, origine);
     int n = nb_retournes[c.x][c.y];
-    if (partie->humain[joueur + 1] == 0) n /= 2;
+    if (partie->humain[joueur + 1] == 0)
+        n /= 2;
     int pause = PauseAnimation(n);
     int k = NbPionsRetournes(partie->coups);
     for (int f = 1; f <= NB_TRAMES; f++) {

@@ -9,8 +9,8 @@
 
 #include "jeu/aide.h"
 #include "jeu/ecrans.h"
-#include "jeu/presentation.h"
 #include "jeu/ordinateur.h"
+#include "jeu/presentation.h"
 #include "jeu/tour.h"
 
 #ifndef FLIPORA_DONNEES
@@ -33,8 +33,8 @@ std::vector<const char *> FichiersDuJeu() {
     std::vector<const char *> fichiers(std::begin(fichiers_images), std::end(fichiers_images));
     for (const auto &jeu : fichiers_pions)
         for (const char *trame : jeu)
-            if (std::find_if(fichiers.begin(), fichiers.end(), [trame](const char *f) { return strcmp(f, trame) == 0; }) ==
-                fichiers.end())
+            if (std::find_if(fichiers.begin(), fichiers.end(),
+                             [trame](const char *f) { return strcmp(f, trame) == 0; }) == fichiers.end())
                 fichiers.push_back(trame);
     return fichiers;
 }

@@ -43,8 +43,8 @@ const char *FichierPixmap(int slot) {
 }
 
 // A game button in its normal colours.
-Bouton *BoutonJeu(int id, int x1, int y1, int x2, int y2, const char *texte, const char *image,
-                  RappelBouton rappel, void *donnee, Fenetre *fenetre) {
+Bouton *BoutonJeu(int id, int x1, int y1, int x2, int y2, const char *texte, const char *image, RappelBouton rappel,
+                  void *donnee, Fenetre *fenetre) {
     return CreeBouton(id, x1, y1, x2, y2, texte, police_jeu, image, bleu_fonce, jaune, rappel, donnee, fenetre);
 }
 
@@ -74,9 +74,9 @@ void ConstruitJoueur(Interface *interface, int c, Frame *panneau) {
     int x = panneau->x1 + 80, y = 350 + 5 * c;
     for (int niveau = 1; niveau <= 3; niveau++) {
         int slot = groupe[niveau], gauche = x + 40 * (niveau - 1);
-        interface->controles[slot].bouton = BoutonJeu(slot, gauche, y, gauche + 30, y + 30,
-                                                      textes_jeu[TEXTE_NIVEAU_1 + niveau - 1], nullptr, ChoixOption,
-                                                      interface, fenetre);
+        interface->controles[slot].bouton =
+            BoutonJeu(slot, gauche, y, gauche + 30, y + 30, textes_jeu[TEXTE_NIVEAU_1 + niveau - 1], nullptr,
+                      ChoixOption, interface, fenetre);
     }
     int cote = 2 * c;
     SurligneBouton(interface, groupe[partie->humain[cote] == 1 ? 0 : partie->niveau[cote]], true);
@@ -136,8 +136,7 @@ void AppliqueChoix(Partie *partie, int groupe, int rang, int id) {
         partie->images[c][0] = pixmaps_jeu[id];
         break;
     }
-    default:
-        partie->taille = 2 * id - 18;
+    default: partie->taille = 2 * id - 18;
     }
 }
 
@@ -171,18 +170,18 @@ void ConstruitReglages(Interface *interface) {
     Frame *gauche = CreeFrame(20, 200, 290, 590, fichiers_images[FICHIER_FRAME1], bleu_moyen, fenetre);
     Frame *centre = CreeFrame(310, 260, 490, 430, fichiers_images[FICHIER_FRAME2], bleu_moyen, fenetre);
     Frame *droite = CreeFrame(510, 200, 780, 590, fichiers_images[FICHIER_FRAME3], bleu_moyen, fenetre);
-    interface->controles[SLOT_NOM_1].texte = CreeTexteDansFrame(1, 'h', 25, 140, 35, partie->nom[0], police_jeu,
-                                                                longueur_nom, bleu_fonce, nullptr, nullptr, gauche, fenetre);
-    interface->controles[SLOT_NOM_2].texte = CreeTexteDansFrame(1, 'h', 25, 140, 35, partie->nom[2], police_jeu,
-                                                                longueur_nom, bleu_fonce, nullptr, nullptr, droite, fenetre);
+    interface->controles[SLOT_NOM_1].texte = CreeTexteDansFrame(
+        1, 'h', 25, 140, 35, partie->nom[0], police_jeu, longueur_nom, bleu_fonce, nullptr, nullptr, gauche, fenetre);
+    interface->controles[SLOT_NOM_2].texte = CreeTexteDansFrame(
+        1, 'h', 25, 140, 35, partie->nom[2], police_jeu, longueur_nom, bleu_fonce, nullptr, nullptr, droite, fenetre);
     EtiquetteDansPanneau(50, textes_jeu[TEXTE_PLATEAU], jaune, centre, fenetre);
     ConstruitJoueur(interface, 0, gauche);
     ConstruitJoueur(interface, 1, droite);
     ConstruitJeuxPions(interface);
     ConstruitTailles(interface);
     // The window's own display record, whose list holds every live window.
-    interface->controles[SLOT_QUITTER].bouton = BoutonDansPanneau(
-        SLOT_QUITTER, 330, 100, textes_jeu[TEXTE_QUITTER], FermeToutRappel, fenetre->ecran, gauche, fenetre);
+    interface->controles[SLOT_QUITTER].bouton = BoutonDansPanneau(SLOT_QUITTER, 330, 100, textes_jeu[TEXTE_QUITTER],
+                                                                  FermeToutRappel, fenetre->ecran, gauche, fenetre);
     interface->controles[SLOT_JOUER].bouton =
         BoutonDansPanneau(SLOT_JOUER, 330, 100, textes_jeu[TEXTE_JOUER], LancePartie, interface, droite, fenetre);
 }
@@ -217,8 +216,8 @@ int LancePartie(void *donnee, int) {
     CreeArdoise(1, 0, 0, 600, 600, FichierPixmap(PIXMAP_MOQUETTE), bleu_clair, ClicPlateau, interface, fenetre);
     Frame *panneau = CreeFrame(600, 0, 800, 600, FichierPixmap(PIXMAP_COTE), bleu_clair, fenetre);
     ConstruitPanneau(partie, panneau);
-    Bouton *aide = BoutonDansPanneau(id_commandes, 430, 100, textes_jeu[TEXTE_AIDE], BasculeAide, interface, panneau,
-                                     fenetre);
+    Bouton *aide =
+        BoutonDansPanneau(id_commandes, 430, 100, textes_jeu[TEXTE_AIDE], BasculeAide, interface, panneau, fenetre);
     interface->controles[SLOT_AIDE].bouton = aide;
     if (partie->aide == 1)
         SurligneBouton(interface, SLOT_AIDE, true);

@@ -38,10 +38,12 @@ static bool PileOuFace() {
 // Whether legal cell c takes the place of candidate b at this strength.
 static bool Remplace(int niveau, PointCoup c, PointCoup b) {
     int surC = retournes_surs[c.x][c.y], surB = retournes_surs[b.x][b.y];
-    if (niveau == 2) return surC > surB || (surC == surB && PileOuFace());
+    if (niveau == 2)
+        return surC > surB || (surC == surB && PileOuFace());
     if (niveau == 3) {
         int poidsC = poids[c.x][c.y], poidsB = poids[b.x][b.y];
-        if (surC < surB || poidsC < poidsB) return false;
+        if (surC < surB || poidsC < poidsB)
+            return false;
         return surC > surB || poidsC > poidsB || PileOuFace();
     }
     return nb_retournes[c.x][c.y] >= nb_retournes[b.x][b.y];
@@ -52,9 +54,11 @@ PointCoup ChoisitCase(Partie partie) {
     PointCoup meilleur = {-1, -1};
     for (int x = 0; x < partie.taille; x++) {
         for (int y = 0; y < partie.taille; y++) {
-            if (nb_retournes[x][y] == 0) continue;
+            if (nb_retournes[x][y] == 0)
+                continue;
             PointCoup c = {x, y};
-            if (meilleur.x < 0 || Remplace(niveau, c, meilleur)) meilleur = c;
+            if (meilleur.x < 0 || Remplace(niveau, c, meilleur))
+                meilleur = c;
         }
     }
     return meilleur;
@@ -63,10 +67,12 @@ PointCoup ChoisitCase(Partie partie) {
 void CoupOrdinateur(Interface *interface, PointCoup *coups) {
     Partie *partie = interface->partie;
     PointCoup choix = ChoisitCase(*partie);
-    if (choix.x < 0) return;
+    if (choix.x < 0)
+        return;
     PointCoup point = PointPion(choix.x, choix.y, partie->origine);
     ValideClic(*partie, point.x, point.y, coups);
     coups[0] = point;
     JoueCoup(partie);
-    if (apres_coup_ordinateur) apres_coup_ordinateur(interface);
+    if (apres_coup_ordinateur)
+        apres_coup_ordinateur(interface);
 }

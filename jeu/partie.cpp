@@ -27,7 +27,8 @@ PointCoup PointPion(int x, int y, int origine) {
 }
 
 PointCoup CaseDuPoint(int px, int py, int origine) {
-    if (px < origine || py < origine) return {-1, -1};
+    if (px < origine || py < origine)
+        return {-1, -1};
     return {(px - origine) / TAILLE_CASE, (py - origine) / TAILLE_CASE};
 }
 
@@ -39,7 +40,8 @@ PointCoup CaleSurCoin(int px, int py, int origine) {
 // `ferme` tells whether a pawn of `joueur` closes it on the board.
 static int Course(int x, int y, int dx, int dy, int joueur, int taille, bool *ferme) {
     int k = 1;
-    while (SurPlateau(x + k * dx, y + k * dy, taille) && plateau[x + k * dx][y + k * dy] == -joueur) k++;
+    while (SurPlateau(x + k * dx, y + k * dy, taille) && plateau[x + k * dx][y + k * dy] == -joueur)
+        k++;
     *ferme = SurPlateau(x + k * dx, y + k * dy, taille) && plateau[x + k * dx][y + k * dy] == joueur;
     return k - 1;
 }
@@ -53,18 +55,21 @@ static int CompteDirection(int x, int y, int dx, int dy, int joueur, int taille)
 
 int RetournementsDirection(int x, int y, int dx, int dy, Partie partie, PointCoup *liste, int enregistre) {
     int nombre = CompteDirection(x, y, dx, dy, partie.joueur, partie.taille);
-    if (enregistre == 1 && nombre != 0) PositionsRetournees(x, y, dx, dy, partie, nombre, liste);
+    if (enregistre == 1 && nombre != 0)
+        PositionsRetournees(x, y, dx, dy, partie, nombre, liste);
     return nombre;
 }
 
 int RetournementsSurs(int x, int y, int dx, int dy, Partie partie) {
     int joueur = partie.joueur, taille = partie.taille;
     int nombre = CompteDirection(x, y, dx, dy, joueur, taille);
-    if (nombre == 0 || !SurPlateau(x - dx, y - dy, taille) || plateau[x - dx][y - dy] != 0) return nombre;
+    if (nombre == 0 || !SurPlateau(x - dx, y - dy, taille) || plateau[x - dx][y - dy] != 0)
+        return nombre;
     // The opponent playing behind the move takes the line back when our own
     // run past the closing pawn ends in one of its pawns.
     int k = nombre + 1;
-    while (SurPlateau(x + k * dx, y + k * dy, taille) && plateau[x + k * dx][y + k * dy] == joueur) k++;
+    while (SurPlateau(x + k * dx, y + k * dy, taille) && plateau[x + k * dx][y + k * dy] == joueur)
+        k++;
     bool repris = SurPlateau(x + k * dx, y + k * dy, taille) && plateau[x + k * dx][y + k * dy] == -joueur;
     return repris ? 0 : nombre;
 }
@@ -83,7 +88,8 @@ Retournements EvalueCoup(int x, int y, Partie partie, PointCoup *liste, int enre
     if (plateau[x][y] == 0) {
         for (int dx = -1; dx <= 1; dx++) {
             for (int dy = -1; dy <= 1; dy++) {
-                if (dx == 0 && dy == 0) continue;
+                if (dx == 0 && dy == 0)
+                    continue;
                 PointCoup *suite = liste ? liste + nombre : nullptr;
                 nombre += RetournementsDirection(x, y, dx, dy, partie, suite, enregistre);
                 surs += RetournementsSurs(x, y, dx, dy, partie);
@@ -101,7 +107,8 @@ static void AjusteCoins(int taille) {
     int bord = taille - 1;
     const int coins[4][2] = {{0, 0}, {0, bord}, {bord, 0}, {bord, bord}};
     for (const auto &coin : coins) {
-        if (retournes_surs[coin[0]][coin[1]] > 0) retournes_surs[coin[0]][coin[1]] = 500;
+        if (retournes_surs[coin[0]][coin[1]] > 0)
+            retournes_surs[coin[0]][coin[1]] = 500;
     }
     for (const auto &coin : coins) {
         int vx = coin[0] == 0 ? 1 : bord - 1, vy = coin[1] == 0 ? 1 : bord - 1;
@@ -122,7 +129,8 @@ bool ExploreCoups(Partie partie) {
             Retournements r = EvalueCoup(x, y, partie, nullptr, 0);
             nb_retournes[x][y] = r.nombre;
             retournes_surs[x][y] = r.surs;
-            if (r.nombre != 0) legaux++;
+            if (r.nombre != 0)
+                legaux++;
             MarqueCase(partie, x, y, indices, &suggestion);
         }
     }
@@ -135,7 +143,8 @@ void ComptePions(Partie *partie) {
     int taille = partie->taille;
     int comptes[3] = {0, 0, 0};
     for (int x = 0; x < taille; x++) {
-        for (int y = 0; y < taille; y++) comptes[plateau[x][y] + 1]++;
+        for (int y = 0; y < taille; y++)
+            comptes[plateau[x][y] + 1]++;
     }
     partie->score[0] = comptes[0];
     partie->score[2] = comptes[2];
@@ -151,17 +160,20 @@ void ComptePions(Partie *partie) {
 void VidePlateau(Partie *partie) {
     int taille = partie->taille;
     for (int x = 0; x < taille; x++) {
-        for (int y = 0; y < taille; y++) plateau[x][y] = 0;
+        for (int y = 0; y < taille; y++)
+            plateau[x][y] = 0;
     }
 }
 
 void VideListeCoups(PointCoup *liste) {
-    for (int i = 0; i < NB_COUPS; i++) liste[i] = {-1, -1};
+    for (int i = 0; i < NB_COUPS; i++)
+        liste[i] = {-1, -1};
 }
 
 int NbPionsRetournes(const PointCoup *coups) {
     int k = 0;
-    while (k + 1 < NB_COUPS && coups[k + 1].x != -1) k++;
+    while (k + 1 < NB_COUPS && coups[k + 1].x != -1)
+        k++;
     return k;
 }
 

@@ -43,7 +43,7 @@ struct Partie {
     int32_t origine;  // pixel of the top-left corner of cell (0, 0), on both axes
     Fenetre *fenetre;
     Ecran ecran;
-    int32_t aide;  // hint display on (1) or off (0)
+    int32_t aide;               // hint display on (1) or off (0)
     PointCoup coups[NB_COUPS];  // the last move: its cell, then the pawns it flipped
 };
 

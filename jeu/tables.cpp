@@ -5,9 +5,9 @@ Couleur violet, bleu_clair, noir, blanc, bleu_moyen, bleu_fonce, jaune;
 Police police_jeu;
 
 const char *const fichiers_images[NB_FICHIERS_IMAGES] = {
-    "fond.bmp", "moquette.bmp", "plateau.bmp", "fleche.bmp", "cote.bmp", "t2.bmp",
-    "lap.bmp", "eb.bmp", "er.bmp", "rob.bmp", "ror.bmp", "vov.bmp",
-    "vor.bmp", "prop.bmp", "aide.bmp", "frame1.bmp", "frame2.bmp", "frame3.bmp"};
+    "fond.bmp", "moquette.bmp", "plateau.bmp", "fleche.bmp", "cote.bmp",   "t2.bmp",
+    "lap.bmp",  "eb.bmp",       "er.bmp",      "rob.bmp",    "ror.bmp",    "vov.bmp",
+    "vor.bmp",  "prop.bmp",     "aide.bmp",    "frame1.bmp", "frame2.bmp", "frame3.bmp"};
 
 Pixmap *pixmaps_jeu[NB_PIXMAPS_JEU];
 

@@ -97,14 +97,9 @@ int ClicPlateau(void *donnee, int, int x, int y, int genre, int) {
 void TourSuivant(Interface *interface) {
     for (;;) {
         switch (PasseLeTour(interface->partie)) {
-        case SUITE_ORDINATEUR:
-            CoupOrdinateur(interface, interface->partie->coups);
-            break;
-        case SUITE_FIN:
-            FinPartie(interface);
-            return;
-        case SUITE_PERSONNE:
-            return;
+        case SUITE_ORDINATEUR: CoupOrdinateur(interface, interface->partie->coups); break;
+        case SUITE_FIN: FinPartie(interface); return;
+        case SUITE_PERSONNE: return;
         }
     }
 }

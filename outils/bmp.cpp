@@ -7,24 +7,23 @@
 
 namespace {
 
-void Mot16(std::vector<uint8_t> &o, uint32_t v)
-{
+void Mot16(std::vector<uint8_t> &o, uint32_t v) {
     o.push_back(v & 0xFF);
     o.push_back((v >> 8) & 0xFF);
 }
 
-void Mot32(std::vector<uint8_t> &o, uint32_t v)
-{
+void Mot32(std::vector<uint8_t> &o, uint32_t v) {
     Mot16(o, v & 0xFFFF);
     Mot16(o, v >> 16);
 }
 
-uint8_t Octet(float v) { return static_cast<uint8_t>(std::lround(v < 0 ? 0 : v > 255 ? 255 : v)); }
+uint8_t Octet(float v) {
+    return static_cast<uint8_t>(std::lround(v < 0 ? 0 : v > 255 ? 255 : v));
+}
 
-} // namespace
+}  // namespace
 
-bool EcritBmp(const Toile &t, const std::string &chemin)
-{
+bool EcritBmp(const Toile &t, const std::string &chemin) {
     uint32_t ligne = (static_cast<uint32_t>(t.largeur) * 3 + 3) & ~3u;
     uint32_t taillePixels = ligne * static_cast<uint32_t>(t.hauteur);
     std::vector<uint8_t> o;
@@ -36,12 +35,12 @@ bool EcritBmp(const Toile &t, const std::string &chemin)
     Mot32(o, 54);
     Mot32(o, 40);
     Mot32(o, static_cast<uint32_t>(t.largeur));
-    Mot32(o, static_cast<uint32_t>(t.hauteur));   // positive height: rows run bottom-up
+    Mot32(o, static_cast<uint32_t>(t.hauteur));  // positive height: rows run bottom-up
     Mot16(o, 1);
     Mot16(o, 24);
-    Mot32(o, 0);                                  // no compression
+    Mot32(o, 0);  // no compression
     Mot32(o, taillePixels);
-    Mot32(o, 2835);                               // 72 dots per inch
+    Mot32(o, 2835);  // 72 dots per inch
     Mot32(o, 2835);
     Mot32(o, 0);
     Mot32(o, 0);

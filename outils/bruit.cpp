@@ -4,14 +4,17 @@
 
 namespace {
 
-int Modulo(int a, int n) { return ((a % n) + n) % n; }
+int Modulo(int a, int n) {
+    return ((a % n) + n) % n;
+}
 
-double Lisse(double t) { return t * t * (3 - 2 * t); }
+double Lisse(double t) {
+    return t * t * (3 - 2 * t);
+}
 
-} // namespace
+}  // namespace
 
-double Hachage(int32_t x, int32_t y, uint32_t graine)
-{
+double Hachage(int32_t x, int32_t y, uint32_t graine) {
     uint32_t h = graine * 0x9E3779B9u;
     h ^= static_cast<uint32_t>(x) * 0x85EBCA6Bu;
     h = (h << 13) | (h >> 19);
@@ -24,8 +27,7 @@ double Hachage(int32_t x, int32_t y, uint32_t graine)
     return (h & 0xFFFFFF) / static_cast<double>(0x1000000);
 }
 
-double BruitPeriodique(double u, double v, int cellules, uint32_t graine)
-{
+double BruitPeriodique(double u, double v, int cellules, uint32_t graine) {
     double x = u * cellules, y = v * cellules;
     double fx = std::floor(x), fy = std::floor(y);
     int ix = static_cast<int>(fx), iy = static_cast<int>(fy);
@@ -37,8 +39,7 @@ double BruitPeriodique(double u, double v, int cellules, uint32_t graine)
     return haut + (bas - haut) * ty;
 }
 
-double BruitFractal(double u, double v, int cellules, int octaves, uint32_t graine)
-{
+double BruitFractal(double u, double v, int cellules, int octaves, uint32_t graine) {
     double somme = 0, poids = 0, amplitude = 1;
     for (int o = 0; o < octaves; o++) {
         somme += amplitude * BruitPeriodique(u, v, cellules << o, graine + o);

@@ -10,13 +10,12 @@
 namespace {
 
 const Rvb ENCRE = {30, 24, 40};
-const int HORIZON = 440;     // where the wall meets the floor
+const int HORIZON = 440;  // where the wall meets the floor
 
 typedef std::vector<Point> Chemin;
 
 // The bowl of P and R, in the letter's unit square.
-Chemin Bol()
-{
+Chemin Bol() {
     Chemin bol{{0.3, 0.16}, {0.5, 0.16}};
     for (Point p : Arc(0.5, 0.34, 0.22, 0.18, -90, 90, 16))
         bol.push_back(p);
@@ -25,8 +24,7 @@ Chemin Bol()
 }
 
 // Strokes of a letter of the game's name in a unit square, y downwards.
-std::vector<Chemin> Chemins(char lettre)
-{
+std::vector<Chemin> Chemins(char lettre) {
     switch (lettre) {
     case 'F': return {{{0.3, 0.85}, {0.3, 0.16}, {0.74, 0.16}}, {{0.3, 0.49}, {0.64, 0.49}}};
     case 'L': return {{{0.32, 0.16}, {0.32, 0.84}, {0.74, 0.84}}};
@@ -40,8 +38,7 @@ std::vector<Chemin> Chemins(char lettre)
 }
 
 // A letter in white with a dark edge, in the square of side `cote` at (x, y).
-void Lettre(Toile &t, char lettre, double x, double y, double cote)
-{
+void Lettre(Toile &t, char lettre, double x, double y, double cote) {
     Repere repere = t.repere;
     t.repere = Compose(repere, Repere{cote, 0, 0, cote, x, y});
     for (const Chemin &chemin : Chemins(lettre))
@@ -52,15 +49,20 @@ void Lettre(Toile &t, char lettre, double x, double y, double cote)
 }
 
 // A toy block seen from the front and a little from above, with its letter.
-void Cube(Toile &t, char lettre, double x, double y, double cote, Rvb c)
-{
+void Cube(Toile &t, char lettre, double x, double y, double cote, Rvb c) {
     double p = cote * 0.14;
     t.opacite = 0.3;
     RectangleArrondi(t, x + 6, y + 8, x + cote + p + 6, y + cote + 8, 6, Uni(Couleur(5, 10, 30)));
     t.opacite = 1;
     t.gonflement = 1.6;
-    Polygone(t, {{x, y}, {x + p, y - p}, {x + cote + p, y - p}, {x + cote + p, y + cote - p},
-                 {x + cote, y + cote}, {x, y + cote}}, Uni(ENCRE));
+    Polygone(t,
+             {{x, y},
+              {x + p, y - p},
+              {x + cote + p, y - p},
+              {x + cote + p, y + cote - p},
+              {x + cote, y + cote},
+              {x, y + cote}},
+             Uni(ENCRE));
     t.gonflement = 0;
     Polygone(t, {{x, y}, {x + p, y - p}, {x + cote + p, y - p}, {x + cote, y}}, Uni(Nuance(c, 1.3)));
     Polygone(t, {{x + cote, y}, {x + cote + p, y - p}, {x + cote + p, y + cote - p}, {x + cote, y + cote}},
@@ -70,9 +72,8 @@ void Cube(Toile &t, char lettre, double x, double y, double cote, Rvb c)
     Lettre(t, lettre, x, y, cote);
 }
 
-void Logo(Toile &t)
-{
-    const Rvb couleurs[7] = {Couleur(230, 64, 52), Couleur(250, 180, 30), Couleur(50, 150, 230), Couleur(60, 170, 90),
+void Logo(Toile &t) {
+    const Rvb couleurs[7] = {Couleur(230, 64, 52),  Couleur(250, 180, 30), Couleur(50, 150, 230), Couleur(60, 170, 90),
                              Couleur(240, 120, 40), Couleur(150, 80, 200), Couleur(30, 170, 170)};
     const double cote = 74, pas = 84, debut = 400 - (6 * pas + cote) / 2;
     for (int i = 0; i < 7; i++)
@@ -80,13 +81,11 @@ void Logo(Toile &t)
 }
 
 // Whether (x, y) lies in the calm places kept for the title screen's texts.
-bool ZoneCalme(double x, double y)
-{
+bool ZoneCalme(double x, double y) {
     return (x > 300 && x < 560 && y > 160 && y < 240) || (y < 175 && x > 95 && x < 720);
 }
 
-void Mur(Toile &t)
-{
+void Mur(Toile &t) {
     for (int y = 0; y < HORIZON; y++)
         for (int x = 0; x < t.largeur; x++) {
             double n = BruitFractal(x / 800.0, y / 600.0, 4, 3, 51);
@@ -107,8 +106,7 @@ void Mur(Toile &t)
     t.opacite = 1;
 }
 
-void Sol(Toile &t)
-{
+void Sol(Toile &t) {
     for (int y = HORIZON; y < t.hauteur; y++) {
         double profondeur = (y - HORIZON) / static_cast<double>(t.hauteur - HORIZON);
         int rangee = static_cast<int>(std::sqrt(profondeur) * 7);
@@ -126,12 +124,12 @@ void Sol(Toile &t)
         double y = HORIZON + (t.hauteur - HORIZON) * (r / 7.0) * (r / 7.0);
         Segment(t, 0, y, t.largeur, y, 1.2, Uni(Couleur(150, 104, 60)));
     }
-    RectangleArrondi(t, -5, HORIZON - 4, t.largeur + 5, HORIZON + 9, 2, Degrade(0, HORIZON - 4, Couleur(246, 240, 226), 0, HORIZON + 9, Couleur(200, 190, 170)));
+    RectangleArrondi(t, -5, HORIZON - 4, t.largeur + 5, HORIZON + 9, 2,
+                     Degrade(0, HORIZON - 4, Couleur(246, 240, 226), 0, HORIZON + 9, Couleur(200, 190, 170)));
 }
 
 // Round rug in the bottom left corner, under the credit line.
-void Tapis(Toile &t)
-{
+void Tapis(Toile &t) {
     t.opacite = 0.35;
     Ellipse(t, 140, 600, 250, 78, 0, Uni(Couleur(60, 30, 10)));
     t.opacite = 1;
@@ -144,20 +142,19 @@ void Tapis(Toile &t)
 const Point COINS_PLATEAU[4] = {{334, 474}, {466, 474}, {512, 590}, {300, 590}};
 
 // A point of the floor board from its place (u across, v from far to near, 0 to 1).
-Point SurPlateau(double u, double v)
-{
+Point SurPlateau(double u, double v) {
     const Point *c = COINS_PLATEAU;
     Point loin{c[0].x + (c[1].x - c[0].x) * u, c[0].y}, pres{c[3].x + (c[2].x - c[3].x) * u, c[3].y};
-    double w = v * (1 + 0.35 * (v - 1));   // the far rows look shorter
+    double w = v * (1 + 0.35 * (v - 1));  // the far rows look shorter
     return Point{loin.x + (pres.x - loin.x) * w, loin.y + (pres.y - loin.y) * w};
 }
 
 // A Reversi board lying on the floor, seen in perspective, with its four starting pawns.
-void PlateauAuSol(Toile &t)
-{
+void PlateauAuSol(Toile &t) {
     const Point *c = COINS_PLATEAU;
     t.opacite = 0.3;
-    Polygone(t, {{c[0].x + 6, c[0].y + 6}, {c[1].x + 8, c[1].y + 6}, {c[2].x + 10, c[2].y + 8}, {c[3].x + 4, c[3].y + 8}},
+    Polygone(t,
+             {{c[0].x + 6, c[0].y + 6}, {c[1].x + 8, c[1].y + 6}, {c[2].x + 10, c[2].y + 8}, {c[3].x + 4, c[3].y + 8}},
              Uni(Couleur(60, 30, 10)));
     t.opacite = 1;
     Polygone(t, {c[3], c[2], {c[2].x, c[2].y + 9}, {c[3].x, c[3].y + 9}}, Uni(Couleur(120, 74, 40)));
@@ -177,8 +174,7 @@ void PlateauAuSol(Toile &t)
 }
 
 // A toy standing on the floor, its feet at (x, sol): a soft shadow under it, then the toy.
-void JouetAuSol(Toile &t, FonctionJouet jouet, double x, double sol, double echelle, double bas)
-{
+void JouetAuSol(Toile &t, FonctionJouet jouet, double x, double sol, double echelle, double bas) {
     t.opacite = 0.3;
     Ellipse(t, x + 4 * echelle, sol, 40 * echelle, 7 * echelle, 0, Uni(Couleur(40, 20, 10)));
     t.opacite = 1;
@@ -186,18 +182,16 @@ void JouetAuSol(Toile &t, FonctionJouet jouet, double x, double sol, double eche
 }
 
 // A crescent moon: a pale disc with a disc of the sky taken out of it.
-void Lune(Toile &t, double x, double y, double r)
-{
+void Lune(Toile &t, double x, double y, double r) {
     Rvb ciel = LitPixel(t, static_cast<int>(x + r * 2.2), static_cast<int>(y));
     Disque(t, x, y, r * 2, DegradeRadial(x, y, Melange(ciel, Couleur(255, 240, 190), 0.25), r * 2, ciel));
     Disque(t, x, y, r, Uni(Couleur(255, 240, 190)));
     Disque(t, x + r * 0.45, y - r * 0.25, r * 0.85, Uni(Melange(ciel, Couleur(255, 240, 190), 0.12)));
 }
 
-} // namespace
+}  // namespace
 
-Toile ImageFond()
-{
+Toile ImageFond() {
     Toile t = NouvelleToile(800, 600, Couleur(0, 0, 0));
     Mur(t);
     Lune(t, 48, 78, 20);
@@ -217,8 +211,7 @@ Toile ImageFond()
     return t;
 }
 
-Toile ImageFleche(const Toile &cote)
-{
+Toile ImageFleche(const Toile &cote) {
     // The arrow stands at (640, 60) and (725, 60); the panel's tiles start at (609, 9).
     const int phaseX = 640 - 609, phaseY = 60 - 9;
     Toile t = NouvelleToile(32, 30, Couleur(0, 0, 0));
@@ -238,8 +231,7 @@ Toile ImageFleche(const Toile &cote)
     return t;
 }
 
-Toile IconeFleche(int dx, int dy)
-{
+Toile IconeFleche(int dx, int dy) {
     const int cote = 15;
     Toile t = NouvelleToile(cote, cote, Couleur(196, 196, 200));
     // Its outer ring takes the place of the button's innermost bevel line.

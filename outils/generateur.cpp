@@ -17,8 +17,7 @@ namespace {
 // the edge-on one: frames 1 and 5 nearly open, frames 2 and 4 nearly shut.
 const double OUVERTURE_LARGE = 0.72, OUVERTURE_ETROITE = 0.36;
 
-bool Ecrit(const std::string &dossier, const std::string &nom, const Toile &t)
-{
+bool Ecrit(const std::string &dossier, const std::string &nom, const Toile &t) {
     if (EcritBmp(t, dossier + "/" + nom))
         return true;
     std::fprintf(stderr, "generateur: cannot write %s/%s\n", dossier.c_str(), nom.c_str());
@@ -26,8 +25,7 @@ bool Ecrit(const std::string &dossier, const std::string &nom, const Toile &t)
 }
 
 // The whole pawn and the four frames of one set: 1 and 2 turn away, 3 and 4 turn into view.
-bool EcritJeu(const std::string &dossier, const Toile &plateau, const JeuPions &jeu)
-{
+bool EcritJeu(const std::string &dossier, const Toile &plateau, const JeuPions &jeu) {
     std::string p = jeu.prefixe;
     return Ecrit(dossier, p + ".bmp", PionEntier(plateau, jeu.dessine)) &&
            Ecrit(dossier, p + "1.bmp", PionTournant(plateau, jeu.dessine, OUVERTURE_LARGE, -1)) &&
@@ -36,8 +34,7 @@ bool EcritJeu(const std::string &dossier, const Toile &plateau, const JeuPions &
            Ecrit(dossier, p + "4.bmp", PionTournant(plateau, jeu.dessine, OUVERTURE_LARGE, 1));
 }
 
-bool EcritIcones(const std::string &dossier)
-{
+bool EcritIcones(const std::string &dossier) {
     std::error_code erreur;
     std::filesystem::create_directories(dossier + "/icones", erreur);
     if (erreur) {
@@ -50,10 +47,9 @@ bool EcritIcones(const std::string &dossier)
            Ecrit(dossier, "icones/droite.bmp", IconeFleche(1, 0));
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: generateur FOLDER\n");
         return 2;
@@ -61,15 +57,12 @@ int main(int argc, char **argv)
     std::string dossier = argv[1];
     Toile plateau = TexturePlateau(), cote = TextureCote();
     bool ok = Ecrit(dossier, "plateau.bmp", plateau) && Ecrit(dossier, "cote.bmp", cote) &&
-              Ecrit(dossier, "moquette.bmp", TextureMoquette()) &&
-              Ecrit(dossier, "frame1.bmp", TextureCadre(1)) &&
-              Ecrit(dossier, "frame2.bmp", TextureCadre(2)) &&
-              Ecrit(dossier, "frame3.bmp", TextureCadre(3)) &&
-              Ecrit(dossier, "fleche.bmp", ImageFleche(cote)) &&
-              Ecrit(dossier, "pion3.bmp", PionTranche(plateau)) &&
+              Ecrit(dossier, "moquette.bmp", TextureMoquette()) && Ecrit(dossier, "frame1.bmp", TextureCadre(1)) &&
+              Ecrit(dossier, "frame2.bmp", TextureCadre(2)) && Ecrit(dossier, "frame3.bmp", TextureCadre(3)) &&
+              Ecrit(dossier, "fleche.bmp", ImageFleche(cote)) && Ecrit(dossier, "pion3.bmp", PionTranche(plateau)) &&
               Ecrit(dossier, "aide.bmp", MarqueAide(plateau)) &&
-              Ecrit(dossier, "prop.bmp", MarqueProposition(plateau)) &&
-              Ecrit(dossier, "fond.bmp", ImageFond()) && EcritIcones(dossier);
+              Ecrit(dossier, "prop.bmp", MarqueProposition(plateau)) && Ecrit(dossier, "fond.bmp", ImageFond()) &&
+              EcritIcones(dossier);
     for (const JeuPions &jeu : jeux_pions)
         ok = ok && EcritJeu(dossier, plateau, jeu);
     return ok ? 0 : 1;

@@ -1,14 +1,10 @@
 #include "jouets.h"
 
 const JeuPions jeux_pions[8] = {
-    {4, "t2", "teddy bear", DessineOurs},
-    {5, "lap", "rabbit", DessineLapin},
-    {6, "eb", "elephant", DessineElephant},
-    {7, "er", "duck", DessineCanard},
-    {8, "rob", "robot", DessineRobot},
-    {9, "ror", "rocket", DessineFusee},
-    {10, "vov", "car", DessineVoiture},
-    {11, "vor", "sailboat", DessineVoilier},
+    {4, "t2", "teddy bear", DessineOurs},   {5, "lap", "rabbit", DessineLapin},
+    {6, "eb", "elephant", DessineElephant}, {7, "er", "duck", DessineCanard},
+    {8, "rob", "robot", DessineRobot},      {9, "ror", "rocket", DessineFusee},
+    {10, "vov", "car", DessineVoiture},     {11, "vor", "sailboat", DessineVoilier},
 };
 
 namespace {
@@ -17,15 +13,13 @@ const Rvb NOIR_DOUX = {28, 24, 34};
 const Rvb BLANC = {255, 255, 255};
 
 // A shiny black eye with its highlight.
-void Oeil(Toile &t, double x, double y, double r)
-{
+void Oeil(Toile &t, double x, double y, double r) {
     Disque(t, x, y, r, Uni(NOIR_DOUX));
     Disque(t, x - r * 0.35, y - r * 0.35, r * 0.38, Uni(BLANC));
 }
 
 // A soft round blush on a cheek.
-void Joue(Toile &t, double x, double y, double r, Rvb c)
-{
+void Joue(Toile &t, double x, double y, double r, Rvb c) {
     double opacite = t.opacite;
     t.opacite *= 0.55;
     Disque(t, x, y, r, Uni(c));
@@ -33,22 +27,19 @@ void Joue(Toile &t, double x, double y, double r, Rvb c)
 }
 
 // A rounded volume: lighter towards the top left, as lit from there.
-Peinture Volume(double cx, double cy, double r, Rvb c)
-{
+Peinture Volume(double cx, double cy, double r, Rvb c) {
     return DegradeRadial(cx - r * 0.35, cy - r * 0.4, Nuance(c, 1.18), r * 1.5, Nuance(c, 0.82));
 }
 
 // The same shape on both sides of the vertical axis.
-void PaireEllipses(Toile &t, double x, double y, double rx, double ry, double angle, const Peinture &p)
-{
+void PaireEllipses(Toile &t, double x, double y, double rx, double ry, double angle, const Peinture &p) {
     Ellipse(t, -x, y, rx, ry, -angle, p);
     Ellipse(t, x, y, rx, ry, angle, p);
 }
 
-} // namespace
+}  // namespace
 
-void DessineOurs(Toile &t)
-{
+void DessineOurs(Toile &t) {
     Rvb fourrure = Couleur(92, 64, 160), clair = Couleur(178, 154, 224);
     PaireEllipses(t, 28, -26, 14, 14, 0, Uni(Nuance(fourrure, 0.95)));
     PaireEllipses(t, 28, -26, 7.5, 7.5, 0, Uni(clair));
@@ -61,8 +52,7 @@ void DessineOurs(Toile &t)
     Oeil(t, 13, -5, 4.6);
 }
 
-void DessineLapin(Toile &t)
-{
+void DessineLapin(Toile &t) {
     Rvb fourrure = Couleur(250, 204, 212), rose = Couleur(236, 116, 150);
     PaireEllipses(t, 13, -22, 9.5, 25, 12, Uni(fourrure));
     PaireEllipses(t, 13, -21, 4.8, 17, 12, Uni(rose));
@@ -78,8 +68,7 @@ void DessineLapin(Toile &t)
     Oeil(t, 11, 13, 4.2);
 }
 
-void DessineElephant(Toile &t)
-{
+void DessineElephant(Toile &t) {
     Rvb peau = Couleur(64, 94, 164), clair = Couleur(128, 156, 214);
     PaireEllipses(t, 29, -4, 18, 24, 10, Uni(Nuance(peau, 0.92)));
     PaireEllipses(t, 31, -2, 11, 16, 10, Uni(clair));
@@ -91,8 +80,7 @@ void DessineElephant(Toile &t)
     Oeil(t, 10, -8, 4.2);
 }
 
-void DessineCanard(Toile &t)
-{
+void DessineCanard(Toile &t) {
     Rvb plume = Couleur(255, 206, 48), orange = Couleur(246, 128, 36);
     Polygone(t, {Point{30, 2}, Point{46, -10}, Point{42, 16}}, Uni(plume));
     Ellipse(t, 6, 16, 36, 23, 0, Volume(6, 16, 34, plume));
@@ -105,8 +93,7 @@ void DessineCanard(Toile &t)
     Oeil(t, -18, -20, 4.2);
 }
 
-void DessineRobot(Toile &t)
-{
+void DessineRobot(Toile &t) {
     Rvb metal = Couleur(66, 118, 140), lueur = Couleur(120, 232, 255), ecran = Couleur(20, 38, 58);
     Segment(t, 0, -30, 0, -42, 3.5, Uni(Couleur(60, 70, 80)));
     Disque(t, 0, -44, 5.5, Uni(lueur));
@@ -124,8 +111,7 @@ void DessineRobot(Toile &t)
         Segment(t, i * 7, 19.5, i * 7, 25.5, 1.6, Uni(lueur));
 }
 
-void DessineFusee(Toile &t)
-{
+void DessineFusee(Toile &t) {
     Rvb creme = Couleur(252, 240, 218), rouge = Couleur(232, 66, 46);
     Repere repere = t.repere;
     t.repere = Compose(repere, Compose(Rotation(35), Deplacement(0, -4)));
@@ -142,11 +128,9 @@ void DessineFusee(Toile &t)
     t.repere = repere;
 }
 
-void DessineVoiture(Toile &t)
-{
+void DessineVoiture(Toile &t) {
     Rvb carrosserie = Couleur(26, 112, 78), vitre = Couleur(172, 218, 238);
-    Polygone(t, {Point{-28, -2}, Point{-18, -28}, Point{16, -28}, Point{30, -2}},
-             Uni(Nuance(carrosserie, 1.1)));
+    Polygone(t, {Point{-28, -2}, Point{-18, -28}, Point{16, -28}, Point{30, -2}}, Uni(Nuance(carrosserie, 1.1)));
     RectangleArrondi(t, -46, -5, 46, 20, 9, Degrade(0, -5, Nuance(carrosserie, 1.25), 0, 20, Nuance(carrosserie, 0.8)));
     Polygone(t, {Point{-22, -7}, Point{-15, -23}, Point{-3, -23}, Point{-3, -7}}, Uni(vitre));
     Polygone(t, {Point{2, -7}, Point{2, -23}, Point{13, -23}, Point{23, -7}}, Uni(vitre));
@@ -158,8 +142,7 @@ void DessineVoiture(Toile &t)
     }
 }
 
-void DessineVoilier(Toile &t)
-{
+void DessineVoilier(Toile &t) {
     Rvb coque = Couleur(238, 100, 48), voile = Couleur(255, 247, 228);
     Segment(t, 0, -44, 0, 14, 3.5, Uni(Couleur(150, 96, 56)));
     Polygone(t, {Point{0, -46}, Point{13, -42}, Point{0, -38}}, Uni(Couleur(255, 200, 40)));

@@ -11,9 +11,9 @@ typedef void (*FonctionJouet)(Toile &t);
 
 // One pawn set: the prefix of its files and the toy on its pawns.
 struct JeuPions {
-    int numero;              // pawn-set number, 4 to 11; even sets play side -1
-    const char *prefixe;     // whole pawn "<prefixe>.bmp", frames "<prefixe>1.bmp" to "<prefixe>4.bmp"
-    const char *jouet;       // what a child would call it
+    int numero;           // pawn-set number, 4 to 11; even sets play side -1
+    const char *prefixe;  // whole pawn "<prefixe>.bmp", frames "<prefixe>1.bmp" to "<prefixe>4.bmp"
+    const char *jouet;    // what a child would call it
     FonctionJouet dessine;
 };
 
@@ -22,11 +22,11 @@ struct JeuPions {
 // opposing sets differ in shape and in brightness as well as in hue.
 extern const JeuPions jeux_pions[8];
 
-void DessineOurs(Toile &t);       // violet teddy bear's head
-void DessineLapin(Toile &t);      // pink rabbit's head with long ears
-void DessineElephant(Toile &t);   // blue elephant's head, big ears and trunk
-void DessineCanard(Toile &t);     // yellow rubber duck, side view
-void DessineRobot(Toile &t);      // steel-teal robot's head with antenna
-void DessineFusee(Toile &t);      // cream and red rocket, flying up to the right
-void DessineVoiture(Toile &t);    // dark green toy car, side view
-void DessineVoilier(Toile &t);    // orange sailboat with cream sails
+void DessineOurs(Toile &t);      // violet teddy bear's head
+void DessineLapin(Toile &t);     // pink rabbit's head with long ears
+void DessineElephant(Toile &t);  // blue elephant's head, big ears and trunk
+void DessineCanard(Toile &t);    // yellow rubber duck, side view
+void DessineRobot(Toile &t);     // steel-teal robot's head with antenna
+void DessineFusee(Toile &t);     // cream and red rocket, flying up to the right
+void DessineVoiture(Toile &t);   // dark green toy car, side view
+void DessineVoilier(Toile &t);   // orange sailboat with cream sails

@@ -5,15 +5,14 @@
 
 namespace {
 
-const double ECHELLE_PION = 0.44;       // pixels per toy unit in a cell
-const double CENTRE_CASE = 24.5;        // middle of the 49 pixels a cell shows inside its grid lines
-const double CONTOUR = 3.2;             // outline width in toy units
-const Rvb ENCRE = {34, 26, 30};         // outline colour
+const double ECHELLE_PION = 0.44;  // pixels per toy unit in a cell
+const double CENTRE_CASE = 24.5;   // middle of the 49 pixels a cell shows inside its grid lines
+const double CONTOUR = 3.2;        // outline width in toy units
+const Rvb ENCRE = {34, 26, 30};    // outline colour
 const Rvb BOIS_TRANCHE = {232, 200, 150};
 
 // Coverage of a shape drawn in white on black, kept in the red channel.
-Toile Masque(int largeur, int hauteur, FonctionJouet jouet, Repere r, double gonflement)
-{
+Toile Masque(int largeur, int hauteur, FonctionJouet jouet, Repere r, double gonflement) {
     Toile m = NouvelleToile(largeur, hauteur, Couleur(0, 0, 0));
     m.repere = r;
     m.silhouette = true;
@@ -25,8 +24,7 @@ Toile Masque(int largeur, int hauteur, FonctionJouet jouet, Repere r, double gon
 
 // Spreads a mask over a square of 2 rayon + 1 pixels, for soft shadow edges:
 // a running box average along the rows, then along the columns.
-Toile Floute(const Toile &m, int rayon)
-{
+Toile Floute(const Toile &m, int rayon) {
     Toile f = m;
     for (int passe = 0; passe < 2; passe++) {
         Toile source = f;
@@ -45,23 +43,19 @@ Toile Floute(const Toile &m, int rayon)
 }
 
 // Lays a colour over t wherever the mask covers, at the given strength.
-void AppliqueMasque(Toile &t, const Toile &m, Rvb c, double opacite)
-{
+void AppliqueMasque(Toile &t, const Toile &m, Rvb c, double opacite) {
     for (int y = 0; y < t.hauteur; y++)
         for (int x = 0; x < t.largeur; x++)
             EcritPixel(t, x, y, Melange(LitPixel(t, x, y), c, opacite * LitPixel(m, x, y).r / 255));
 }
 
-void Ombre(Toile &t, FonctionJouet jouet, Repere r)
-{
+void Ombre(Toile &t, FonctionJouet jouet, Repere r) {
     Repere decale = Compose(r, Deplacement(3.5, 5));
     int flou = std::max(1, static_cast<int>(std::lround(2.2 * r.d)));
-    AppliqueMasque(t, Floute(Masque(t.largeur, t.hauteur, jouet, decale, CONTOUR), flou),
-                   Couleur(30, 18, 10), 0.4);
+    AppliqueMasque(t, Floute(Masque(t.largeur, t.hauteur, jouet, decale, CONTOUR), flou), Couleur(30, 18, 10), 0.4);
 }
 
-void Silhouette(Toile &t, FonctionJouet jouet, Repere r, Rvb c, double gonflement)
-{
+void Silhouette(Toile &t, FonctionJouet jouet, Repere r, Rvb c, double gonflement) {
     t.repere = r;
     t.silhouette = true;
     t.couleurSilhouette = c;
@@ -71,17 +65,17 @@ void Silhouette(Toile &t, FonctionJouet jouet, Repere r, Rvb c, double gonflemen
     t.gonflement = 0;
 }
 
-Repere RepereCase(double ouverture, double decalage)
-{
+Repere RepereCase(double ouverture, double decalage) {
     return Repere{ECHELLE_PION * ouverture, 0, 0, ECHELLE_PION, CENTRE_CASE + decalage, CENTRE_CASE};
 }
 
-void Etoile5(Toile &t, double rayon) { Polygone(t, Etoile(CENTRE_CASE, CENTRE_CASE, rayon, rayon * 0.45, 5), Uni(ENCRE)); }
+void Etoile5(Toile &t, double rayon) {
+    Polygone(t, Etoile(CENTRE_CASE, CENTRE_CASE, rayon, rayon * 0.45, 5), Uni(ENCRE));
+}
 
-} // namespace
+}  // namespace
 
-void DessineFigure(Toile &t, FonctionJouet jouet, Repere r)
-{
+void DessineFigure(Toile &t, FonctionJouet jouet, Repere r) {
     Ombre(t, jouet, r);
     Silhouette(t, jouet, r, ENCRE, CONTOUR);
     t.repere = r;
@@ -89,15 +83,13 @@ void DessineFigure(Toile &t, FonctionJouet jouet, Repere r)
     t.repere = RepereIdentite();
 }
 
-Toile PionEntier(const Toile &plateau, FonctionJouet jouet)
-{
+Toile PionEntier(const Toile &plateau, FonctionJouet jouet) {
     Toile t = plateau;
     DessineFigure(t, jouet, RepereCase(1, 0));
     return t;
 }
 
-Toile PionTournant(const Toile &plateau, FonctionJouet jouet, double ouverture, int cote)
-{
+Toile PionTournant(const Toile &plateau, FonctionJouet jouet, double ouverture, int cote) {
     Toile t = plateau;
     // The face and the back of a thin cut-out part by its thickness times the sine
     // of the turn; the edge shows between them, on the side away from the face.
@@ -119,22 +111,21 @@ Toile PionTournant(const Toile &plateau, FonctionJouet jouet, double ouverture, 
     return t;
 }
 
-Toile PionTranche(const Toile &plateau)
-{
+Toile PionTranche(const Toile &plateau) {
     Toile t = plateau;
     double g = EPAISSEUR_PION / 2 + 0.5, haut = 5, bas = 44;
     t.opacite = 0.35;
     RectangleArrondi(t, CENTRE_CASE - g + 1.5, haut + 2, CENTRE_CASE + g + 2.5, bas + 2, g, Uni(Couleur(30, 18, 10)));
     t.opacite = 1;
     RectangleArrondi(t, CENTRE_CASE - g - 1.4, haut - 1.4, CENTRE_CASE + g + 1.4, bas + 1.4, g + 1.4, Uni(ENCRE));
-    RectangleArrondi(t, CENTRE_CASE - g, haut, CENTRE_CASE + g, bas, g,
-                     Degrade(CENTRE_CASE - g, 0, Nuance(BOIS_TRANCHE, 1.08), CENTRE_CASE + g, 0, Nuance(BOIS_TRANCHE, 0.8)));
+    RectangleArrondi(
+        t, CENTRE_CASE - g, haut, CENTRE_CASE + g, bas, g,
+        Degrade(CENTRE_CASE - g, 0, Nuance(BOIS_TRANCHE, 1.08), CENTRE_CASE + g, 0, Nuance(BOIS_TRANCHE, 0.8)));
     Segment(t, CENTRE_CASE - 0.8, haut + 4, CENTRE_CASE - 0.8, bas - 4, 0.9, Uni(Couleur(255, 240, 210)));
     return t;
 }
 
-Toile MarqueAide(const Toile &plateau)
-{
+Toile MarqueAide(const Toile &plateau) {
     Toile t = NouvelleToile(48, 48, Couleur(0, 0, 0));
     Colle(t, plateau, 0, 0);
     t.opacite = 0.3;
@@ -145,8 +136,7 @@ Toile MarqueAide(const Toile &plateau)
     return t;
 }
 
-Toile MarqueProposition(const Toile &plateau)
-{
+Toile MarqueProposition(const Toile &plateau) {
     Toile t = NouvelleToile(48, 48, Couleur(0, 0, 0));
     Colle(t, plateau, 0, 0);
     t.opacite = 0.35;

@@ -9,15 +9,13 @@ namespace {
 const double PI = 3.14159265358979323846;
 
 // Grain of noise on every pixel, so flat areas look like material rather than paint.
-Rvb Grain(Rvb c, int x, int y, uint32_t graine, double amplitude)
-{
+Rvb Grain(Rvb c, int x, int y, uint32_t graine, double amplitude) {
     double n = (Hachage(x, y, graine) - 0.5) * 2 * amplitude;
     return Rvb{static_cast<float>(c.r + n), static_cast<float>(c.g + n), static_cast<float>(c.b + n)};
 }
 
 // A stitched diamond lattice over the whole tile, `nombre` diamonds across.
-void Matelassage(Toile &t, int nombre, Rvb fil, double epaisseur)
-{
+void Matelassage(Toile &t, int nombre, Rvb fil, double epaisseur) {
     double pas = static_cast<double>(t.largeur) / nombre;
     for (int k = -nombre; k <= nombre; k++) {
         Segment(t, k * pas, 0, k * pas + t.hauteur, t.hauteur, epaisseur, Uni(fil));
@@ -25,10 +23,9 @@ void Matelassage(Toile &t, int nombre, Rvb fil, double epaisseur)
     }
 }
 
-} // namespace
+}  // namespace
 
-Toile TexturePlateau()
-{
+Toile TexturePlateau() {
     Toile t = NouvelleToile(TAILLE_CASE, TAILLE_CASE, Couleur(0, 0, 0));
     Rvb clair = Couleur(214, 172, 116), fonce = Couleur(186, 140, 88);
     for (int y = 0; y < t.hauteur; y++)
@@ -43,8 +40,7 @@ Toile TexturePlateau()
     return t;
 }
 
-Toile TextureMoquette()
-{
+Toile TextureMoquette() {
     const int cote = 96;
     Toile t = NouvelleToile(cote, cote, Couleur(0, 0, 0));
     Rvb base = Couleur(38, 96, 122);
@@ -64,8 +60,7 @@ Toile TextureMoquette()
     return t;
 }
 
-Toile TextureCote()
-{
+Toile TextureCote() {
     Toile t = NouvelleToile(TAILLE_COTE, TAILLE_COTE, Couleur(0, 0, 0));
     Rvb papier = Couleur(238, 228, 204);
     for (int y = 0; y < t.hauteur; y++)
@@ -83,8 +78,7 @@ Toile TextureCote()
     return t;
 }
 
-Toile TextureCadre(int numero)
-{
+Toile TextureCadre(int numero) {
     const int cote = 60;
     const Rvb tissus[3] = {Couleur(44, 66, 150), Couleur(58, 52, 138), Couleur(96, 46, 106)};
     Rvb tissu = tissus[(numero - 1) % 3];

@@ -22,14 +22,14 @@ struct Repere {
 // A picture being drawn, with the modifiers that every fill obeys.
 struct Toile {
     int largeur, hauteur;
-    std::vector<Rvb> pixels;    // row by row from the top
-    Repere repere;              // map of the fills to come
-    bool enroulee;              // fills wrap around the edges (textures that tile)
-    bool silhouette;            // every fill uses couleurSilhouette instead of its paint
+    std::vector<Rvb> pixels;  // row by row from the top
+    Repere repere;            // map of the fills to come
+    bool enroulee;            // fills wrap around the edges (textures that tile)
+    bool silhouette;          // every fill uses couleurSilhouette instead of its paint
     Rvb couleurSilhouette;
-    double gonflement;          // shapes grow by this many drawing units (outlines, shadows)
-    double opacite;             // 0 to 1, multiplies the coverage of every fill
-    double eclat;               // multiplies every painted colour (shading)
+    double gonflement;  // shapes grow by this many drawing units (outlines, shadows)
+    double opacite;     // 0 to 1, multiplies the coverage of every fill
+    double eclat;       // multiplies every painted colour (shading)
 };
 
 enum GenreForme { FORME_ELLIPSE, FORME_RECTANGLE, FORME_POLYGONE, FORME_TRAIT, FORME_ANNEAU };
@@ -37,11 +37,11 @@ enum GenreForme { FORME_ELLIPSE, FORME_RECTANGLE, FORME_POLYGONE, FORME_TRAIT, F
 // One shape in drawing units; each kind reads only its own fields.
 struct Forme {
     GenreForme genre;
-    double cx, cy, rx, ry, angle;   // ellipse (angle in degrees); ring of radius rx
-    double x1, y1, x2, y2, rayon;   // rectangle with rounded corners
-    std::vector<Point> points;      // polygon, or the path of a stroke
-    double epaisseur;               // width of a stroke or a ring
-    bool fermee;                    // the stroke's path closes on itself
+    double cx, cy, rx, ry, angle;  // ellipse (angle in degrees); ring of radius rx
+    double x1, y1, x2, y2, rayon;  // rectangle with rounded corners
+    std::vector<Point> points;     // polygon, or the path of a stroke
+    double epaisseur;              // width of a stroke or a ring
+    bool fermee;                   // the stroke's path closes on itself
 };
 
 enum GenrePeinture { PEINTURE_UNIE, PEINTURE_LINEAIRE, PEINTURE_RADIALE };
@@ -90,13 +90,11 @@ void Remplit(Toile &t, const Forme &f, const Peinture &p);
 // Shape helpers over Remplit, in drawing units.
 void Ellipse(Toile &t, double cx, double cy, double rx, double ry, double angle, const Peinture &p);
 void Disque(Toile &t, double cx, double cy, double r, const Peinture &p);
-void RectangleArrondi(Toile &t, double x1, double y1, double x2, double y2, double rayon,
-                      const Peinture &p);
+void RectangleArrondi(Toile &t, double x1, double y1, double x2, double y2, double rayon, const Peinture &p);
 void Polygone(Toile &t, const std::vector<Point> &points, const Peinture &p);
 // A stroke of the given width with round ends and joins along a path.
 void Trait(Toile &t, const std::vector<Point> &points, double epaisseur, const Peinture &p);
-void Segment(Toile &t, double x1, double y1, double x2, double y2, double epaisseur,
-             const Peinture &p);
+void Segment(Toile &t, double x1, double y1, double x2, double y2, double epaisseur, const Peinture &p);
 void Anneau(Toile &t, double cx, double cy, double r, double epaisseur, const Peinture &p);
 
 // Points of an elliptic arc from angle a1 to a2 (degrees, 0 = +x, 90 = +y), for paths.

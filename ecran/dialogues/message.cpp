@@ -34,8 +34,8 @@ static Fenetre *OuvreBoite(const Apparence &a, Ecran *ecran) {
     return CreeFenetre(100, 100, 250, 150, "", a.fond.r, a.fond.g, a.fond.b, ecran);
 }
 
-static Bouton *BoutonDeBoite(int id, int decalage, int largeur, const char *legende, RappelBouton rappel,
-                             void *donnee, const Apparence &a, Frame *frame, Fenetre *boite) {
+static Bouton *BoutonDeBoite(int id, int decalage, int largeur, const char *legende, RappelBouton rappel, void *donnee,
+                             const Apparence &a, Frame *frame, Fenetre *boite) {
     return CreeBoutonDansFrame(id, 'v', decalage, largeur, 30, legende, a.police, a.imageBouton, a.couleurBouton,
                                a.couleurTexte, rappel, donnee, frame, boite);
 }
@@ -45,7 +45,8 @@ static void AttendBoite(Fenetre *boite, Ecran *ecran) {
     Rafraichit(0, 0, boite->largeur, boite->hauteur, boite);
     // A box that lost its window while being built (an image that failed)
     // is nobody's to answer: its wait ends at once.
-    if (boiteConstruite != nullptr && FenetreVivante(boite)) boiteConstruite(boite);
+    if (boiteConstruite != nullptr && FenetreVivante(boite))
+        boiteConstruite(boite);
     AttendEvenement(*ecran, boite);
     DetruitFenetre(boite, ecran);
 }
@@ -54,7 +55,8 @@ void AfficheMessage(Couleur fond, const char *image, Couleur couleurBouton, cons
                     Couleur couleurTexte, const char *message, Police police, Ecran *ecran) {
     const Apparence a = {fond, image, couleurBouton, imageBouton, couleurTexte, police};
     Fenetre *boite = OuvreBoite(a, ecran);
-    if (boite == nullptr) return;
+    if (boite == nullptr)
+        return;
     CreeFrame(0, 0, 250, 90, image, fond, boite);
     EcritTexteDansRectangle(10, 10, 240, 90, message, police, couleurTexte, boite);
     Frame *bas = CreeFrame(65, 91, 185, 150, image, fond, boite);
@@ -68,7 +70,8 @@ int DemandeConfirmation(Couleur fond, const char *image, Couleur couleurBouton, 
     // A box closed without a button pressed answers "Non".
     int reponse = NON;
     Fenetre *boite = OuvreBoite(a, ecran);
-    if (boite == nullptr) return reponse;
+    if (boite == nullptr)
+        return reponse;
     CreeFrame(0, 0, 250, 90, image, fond, boite);
     EcritTexteDansRectangle(10, 10, 240, 80, message, police, couleurTexte, boite);
     Frame *gauche = CreeFrame(0, 91, 125, 150, image, fond, boite);
@@ -86,14 +89,15 @@ static void Dit(const Apparence &a, const char *message, Ecran *ecran) {
 // A stream in the mode asked for, or the box that says it cannot be had.
 static FILE *OuvreOuDit(const Apparence &a, const char *nomFichier, const char *mode, Ecran *ecran) {
     FILE *flux = fopen(nomFichier, mode);
-    if (flux == nullptr) Dit(a, "Le fichier ne peut etre utilise", ecran);
+    if (flux == nullptr)
+        Dit(a, "Le fichier ne peut etre utilise", ecran);
     return flux;
 }
 
 FILE *OuvreFichierVerifie(Couleur fond, const char *image, Couleur couleurBouton, const char *imageBouton,
-                          Couleur couleurTexte, const char *nomFichier, const char *mode, Police police,
-                          Ecran *ecran) {
-    if (nomFichier == nullptr || mode == nullptr) return nullptr;
+                          Couleur couleurTexte, const char *nomFichier, const char *mode, Police police, Ecran *ecran) {
+    if (nomFichier == nullptr || mode == nullptr)
+        return nullptr;
     const Apparence a = {fond, image, couleurBouton, imageBouton, couleurTexte, police};
     struct stat etat;
     const bool existe = stat(nomFichier, &etat) == 0;
@@ -106,12 +110,14 @@ FILE *OuvreFichierVerifie(Couleur fond, const char *image, Couleur couleurBouton
             Dit(a, "Le fichier n'existe pas ou vous n'avez pas les droits", ecran);
             return nullptr;
         }
-        if (mode[1] == '\0') return lecture;
+        if (mode[1] == '\0')
+            return lecture;
         // "r+" or "rb" must give the stream asked for, not a plain reading one.
         fclose(lecture);
         return OuvreOuDit(a, nomFichier, mode, ecran);
     }
-    if (lecture != nullptr) fclose(lecture);
+    if (lecture != nullptr)
+        fclose(lecture);
     if (existe && !ordinaire) {
         Dit(a, "Le fichier ne peut etre utilise", ecran);
         return nullptr;

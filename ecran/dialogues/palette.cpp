@@ -17,10 +17,10 @@ const Couleur ANNULEE = {44, 44, 44};
 // Which of full (v), half (h) or no intensity each hue gives red, green and blue.
 enum Part { RIEN, MOITIE, PLEIN };
 const Part TEINTES[LIGNES_PALETTE][3] = {
-    {RIEN, PLEIN, RIEN},     {RIEN, RIEN, PLEIN},     {PLEIN, RIEN, RIEN},     {PLEIN, PLEIN, RIEN},
-    {PLEIN, MOITIE, RIEN},   {MOITIE, PLEIN, RIEN},   {PLEIN, RIEN, PLEIN},    {PLEIN, RIEN, MOITIE},
-    {MOITIE, RIEN, PLEIN},   {RIEN, PLEIN, PLEIN},    {RIEN, PLEIN, MOITIE},   {RIEN, MOITIE, PLEIN},
-    {PLEIN, PLEIN, MOITIE},  {PLEIN, MOITIE, PLEIN},  {MOITIE, PLEIN, PLEIN},  {MOITIE, PLEIN, MOITIE},
+    {RIEN, PLEIN, RIEN},     {RIEN, RIEN, PLEIN},     {PLEIN, RIEN, RIEN},    {PLEIN, PLEIN, RIEN},
+    {PLEIN, MOITIE, RIEN},   {MOITIE, PLEIN, RIEN},   {PLEIN, RIEN, PLEIN},   {PLEIN, RIEN, MOITIE},
+    {MOITIE, RIEN, PLEIN},   {RIEN, PLEIN, PLEIN},    {RIEN, PLEIN, MOITIE},  {RIEN, MOITIE, PLEIN},
+    {PLEIN, PLEIN, MOITIE},  {PLEIN, MOITIE, PLEIN},  {MOITIE, PLEIN, PLEIN}, {MOITIE, PLEIN, MOITIE},
     {MOITIE, MOITIE, PLEIN}, {PLEIN, MOITIE, MOITIE}, {PLEIN, PLEIN, PLEIN},
 };
 
@@ -74,7 +74,8 @@ void RemplitTablePalette(PaletteCouleur *palette) {
         int v = 30 + 10 * c;
         for (int r = 0; r < LIGNES_PALETTE; r++) {
             const Part *teinte = TEINTES[r];
-            palette->table[r][c] = Couleur{Composante(teinte[0], v), Composante(teinte[1], v), Composante(teinte[2], v)};
+            palette->table[r][c] =
+                Couleur{Composante(teinte[0], v), Composante(teinte[1], v), Composante(teinte[2], v)};
         }
     }
 }
@@ -83,7 +84,8 @@ void RemplitTablePalette(PaletteCouleur *palette) {
 
 Couleur ChoisitCouleur(Police police, Ecran *ecran) {
     Fenetre *fenetre = CreeFenetre(100, 100, LARGEUR, HAUTEUR, "Palette de Couleur", 0, 100, 200, ecran);
-    if (fenetre == nullptr) return ANNULEE;  // nothing could be shown, so nothing was chosen
+    if (fenetre == nullptr)
+        return ANNULEE;  // nothing could be shown, so nothing was chosen
     PaletteCouleur palette = {};
     palette.fenetre = fenetre;
     palette.choisie = AlloueCouleur(0, 0, 0, fenetre);
@@ -98,11 +100,13 @@ Couleur ChoisitCouleur(Police police, Ecran *ecran) {
     EcritTexteCentre('h', 25, "Couleur", police, etiquette, x1, y1, x2, y2, fenetre);
     EcritTexteCentre('h', 45, "Choisie", police, etiquette, x1, y1, x2, y2, fenetre);
     CreeBoutonDansFrame(0, 'h', 115, 80, 30, "Ok", police, nullptr, face, blanc, Confirme, &palette, panneau, fenetre);
-    CreeBoutonDansFrame(0, 'h', 155, 80, 30, "Annuler", police, nullptr, face, blanc, Annule, &palette, panneau, fenetre);
+    CreeBoutonDansFrame(0, 'h', 155, 80, 30, "Annuler", police, nullptr, face, blanc, Annule, &palette, panneau,
+                        fenetre);
     CreeArdoise(1, 0, 0, 239, HAUTEUR, nullptr, bleu, ClicPalette, &palette, fenetre);
     ClicPalette(&palette, -1, -1, -1, 0, 0);
 
-    if (boiteConstruite != nullptr) boiteConstruite(fenetre);
+    if (boiteConstruite != nullptr)
+        boiteConstruite(fenetre);
     AttendEvenement(*ecran, fenetre);
     DetruitFenetre(fenetre, ecran);
     return palette.choisie;

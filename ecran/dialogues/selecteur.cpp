@@ -42,8 +42,10 @@ char **CopieNoms(const std::vector<std::string> &noms, const char *message) {
 }
 
 void LibereNoms(char **noms, int nombre) {
-    if (noms == nullptr) return;
-    for (int i = 0; i < nombre; i++) free(noms[i]);
+    if (noms == nullptr)
+        return;
+    for (int i = 0; i < nombre; i++)
+        free(noms[i]);
     free(noms);
 }
 
@@ -60,13 +62,16 @@ bool Joint(const char *repertoire, const char *nom, char *resultat, size_t taill
 // the directory cannot be read.
 bool LitEntrees(const char *chemin, std::vector<std::string> &repertoires, std::vector<std::string> &fichiers) {
     DIR *dossier = opendir(chemin);
-    if (dossier == nullptr) return false;
+    if (dossier == nullptr)
+        return false;
     while (dirent *entree = readdir(dossier)) {
         const char *nom = entree->d_name;
         struct stat etat;
-        if (fstatat(dirfd(dossier), nom, &etat, 0) != 0) continue;  // a dangling link: nothing to open
+        if (fstatat(dirfd(dossier), nom, &etat, 0) != 0)
+            continue;  // a dangling link: nothing to open
         if (S_ISDIR(etat.st_mode)) {
-            if (nom[0] != '.') repertoires.push_back(nom);
+            if (nom[0] != '.')
+                repertoires.push_back(nom);
         } else if (S_ISREG(etat.st_mode)) {
             fichiers.push_back(nom);
         }
@@ -82,7 +87,8 @@ bool LitEntrees(const char *chemin, std::vector<std::string> &repertoires, std::
 void MontreListes(Selecteur *selecteur) {
     Fenetre *fenetre = selecteur->fenetre;
     ZoneTexte *zones[2] = {selecteur->zoneRepertoires, selecteur->zoneFichiers};
-    for (ZoneTexte *zone : zones) zone->selection = -1;
+    for (ZoneTexte *zone : zones)
+        zone->selection = -1;
     ChangeLignesZoneTexte(zones[0], selecteur->repertoires, selecteur->nbRepertoires);
     TraceZoneTexte(zones[0], fenetre);
     ChangeLignesZoneTexte(zones[1], selecteur->fichiers, selecteur->nbFichiers);
@@ -94,10 +100,12 @@ void MontreListes(Selecteur *selecteur) {
 int RepertoireChoisi(void *donnee, int) {
     Selecteur *selecteur = static_cast<Selecteur *>(donnee);
     int ligne = selecteur->zoneRepertoires->selection;
-    if (ligne < 0 || ligne >= selecteur->nbRepertoires) return 1;
+    if (ligne < 0 || ligne >= selecteur->nbRepertoires)
+        return 1;
     char cible[TAILLE_CHEMIN];
     // Build the target before LitRepertoire frees the name it comes from.
-    if (Joint(selecteur->chemin, selecteur->repertoires[ligne], cible, sizeof cible)) LitRepertoire(cible, selecteur);
+    if (Joint(selecteur->chemin, selecteur->repertoires[ligne], cible, sizeof cible))
+        LitRepertoire(cible, selecteur);
     MontreListes(selecteur);
     return 1;
 }
@@ -107,9 +115,11 @@ int RepertoireChoisi(void *donnee, int) {
 int FichierChoisi(void *donnee, int) {
     Selecteur *selecteur = static_cast<Selecteur *>(donnee);
     int ligne = selecteur->zoneFichiers->selection;
-    if (ligne < 0 || ligne >= selecteur->nbFichiers) return 1;
+    if (ligne < 0 || ligne >= selecteur->nbFichiers)
+        return 1;
     char nom[TAILLE_CHEMIN];
-    if (!Joint(selecteur->chemin, selecteur->fichiers[ligne], nom, sizeof nom)) return 1;
+    if (!Joint(selecteur->chemin, selecteur->fichiers[ligne], nom, sizeof nom))
+        return 1;
     ChangeTexte(selecteur->saisie, nom, selecteur->fenetre);
     Rafraichit(0, 0, LARGEUR, HAUTEUR, selecteur->fenetre);
     return 1;
@@ -131,15 +141,18 @@ void ConstruitSelecteur(Selecteur *selecteur, Couleur fond, const char *image, C
                         const char *imageBouton, Couleur couleurTexte, Police police) {
     Fenetre *fenetre = selecteur->fenetre;
     Frame *haut = CreeFrame(0, 0, LARGEUR, 70, image, fond, fenetre);
-    selecteur->saisie = CreeTexteDansFrame(10, 'v', 30, 290, 40, "", police, 255, couleurTexte, nullptr, nullptr, haut, fenetre);
+    selecteur->saisie =
+        CreeTexteDansFrame(10, 'v', 30, 290, 40, "", police, 255, couleurTexte, nullptr, nullptr, haut, fenetre);
     LitRepertoire(".", selecteur);
     CreeFrame(0, 70, LARGEUR, HAUTEUR, image, fond, fenetre);
     selecteur->zoneRepertoires = CreeZoneTexte(0, 20, 90, 170, 230, selecteur->repertoires, selecteur->nbRepertoires,
                                                police, couleurTexte, RepertoireChoisi, selecteur, fenetre);
     selecteur->zoneFichiers = CreeZoneTexte(0, 180, 90, 330, 230, selecteur->fichiers, selecteur->nbFichiers, police,
                                             couleurTexte, FichierChoisi, selecteur, fenetre);
-    CreeBouton(10, 50, 250, 150, 280, "Annuler", police, imageBouton, couleurBouton, couleurTexte, Annule, selecteur, fenetre);
-    CreeBouton(20, 200, 250, 300, 280, "OK", police, imageBouton, couleurBouton, couleurTexte, Accepte, selecteur, fenetre);
+    CreeBouton(10, 50, 250, 150, 280, "Annuler", police, imageBouton, couleurBouton, couleurTexte, Annule, selecteur,
+               fenetre);
+    CreeBouton(20, 200, 250, 300, 280, "OK", police, imageBouton, couleurBouton, couleurTexte, Accepte, selecteur,
+               fenetre);
     Rafraichit(0, 0, LARGEUR, HAUTEUR, fenetre);
 }
 
@@ -154,7 +167,8 @@ int LitRepertoire(const char *chemin, Selecteur *selecteur) {
         lu = LitEntrees(complet, repertoires, fichiers);
     }
     // A directory that cannot be read still leads back where the user came from.
-    if (!lu) repertoires = {".."};
+    if (!lu)
+        repertoires = {".."};
     LibereListesSelecteur(selecteur);
     selecteur->repertoires = CopieNoms(repertoires, "Creation de la list de repertoire");
     selecteur->nbRepertoires = int(repertoires.size());
@@ -175,18 +189,21 @@ void LibereListesSelecteur(Selecteur *selecteur) {
 FILE *ChoisitFichier(Couleur fond, const char *image, Couleur couleurBouton, const char *imageBouton,
                      Couleur couleurTexte, const char *titre, const char *mode, Police police, Ecran *ecran) {
     Fenetre *fenetre = CreeFenetre(100, 100, LARGEUR, HAUTEUR, titre, fond.r, fond.g, fond.b, ecran);
-    if (fenetre == nullptr) return nullptr;
+    if (fenetre == nullptr)
+        return nullptr;
     Selecteur selecteur = {};
     selecteur.fenetre = fenetre;
     ConstruitSelecteur(&selecteur, fond, image, couleurBouton, imageBouton, couleurTexte, police);
-    if (boiteConstruite != nullptr) boiteConstruite(fenetre);
+    if (boiteConstruite != nullptr)
+        boiteConstruite(fenetre);
     FILE *flux = nullptr;
     while (flux == nullptr) {
         // Cleared before each wait: a window closed by the platform takes no name.
         selecteur.choix = nullptr;
         AttendEvenement(*ecran, fenetre);
         char *choix = selecteur.choix;
-        if (choix == nullptr) break;
+        if (choix == nullptr)
+            break;
         flux = OuvreFichierVerifie(fond, image, couleurBouton, imageBouton, couleurTexte, choix, mode, police, ecran);
         free(choix);
     }

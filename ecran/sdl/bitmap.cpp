@@ -5,8 +5,8 @@
 #include <cstdlib>
 
 #include "directdraw.h"
-#include "entete_bmp.h"
 #include "ecran.h"
+#include "entete_bmp.h"
 
 namespace {
 
@@ -80,9 +80,9 @@ Palette *ChargePalette(ObjetAffichage *, const char *nom) {
     if (!palette)
         return nullptr;
     for (int i = 0; i < 256; i++)
-        palette->entrees[i] = EntreePalette{static_cast<uint8_t>(((i >> 5) & 7) * 255 / 7),
-                                            static_cast<uint8_t>(((i >> 2) & 7) * 255 / 7),
-                                            static_cast<uint8_t>((i & 3) * 255 / 3), 0};
+        palette->entrees[i] =
+            EntreePalette{static_cast<uint8_t>(((i >> 5) & 7) * 255 / 7),
+                          static_cast<uint8_t>(((i >> 2) & 7) * 255 / 7), static_cast<uint8_t>((i & 3) * 255 / 3), 0};
     FILE *f = nom ? fopen(nom, "rb") : nullptr;
     if (!f)
         return palette;

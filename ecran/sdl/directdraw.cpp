@@ -153,7 +153,8 @@ int32_t Cooperation(Fenetre *fenetre, ObjetAffichage *objet, bool *repli) {
 
 bool CreeSurfaces(Fenetre *fenetre, ObjetAffichage *objet) {
     Surface *primaire = nullptr;
-    if (!Etape(PfSurfacePrimaire(objet, fenetre->hwnd, &primaire), fenetre, "Impossible de créer la surface primaire.\n"))
+    if (!Etape(PfSurfacePrimaire(objet, fenetre->hwnd, &primaire), fenetre,
+               "Impossible de créer la surface primaire.\n"))
         return false;
     fenetre->surfacePrimaire = primaire;
     Clipper *clipper = nullptr;

@@ -7,7 +7,9 @@
 struct Fenetre;
 
 // The display server's published result codes.
-constexpr int32_t CodeDD(uint32_t n) { return static_cast<int32_t>(0x88760000u | n); }
+constexpr int32_t CodeDD(uint32_t n) {
+    return static_cast<int32_t>(0x88760000u | n);
+}
 enum : int32_t {
     DD_OK = 0,
     DDERR_GENERIC = static_cast<int32_t>(0x80004005u),

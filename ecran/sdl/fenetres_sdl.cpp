@@ -58,8 +58,9 @@ void DemarreVideo() {
     }
     if (!VideoPrete) {
         const char *x = SDL_getenv("DISPLAY"), *wayland = SDL_getenv("WAYLAND_DISPLAY");
-        std::string ou = x || wayland ? std::string("DISPLAY=") + (x ? x : "") + " WAYLAND_DISPLAY=" + (wayland ? wayland : "")
-                                      : "ni DISPLAY ni WAYLAND_DISPLAY";
+        std::string ou = x || wayland
+                             ? std::string("DISPLAY=") + (x ? x : "") + " WAYLAND_DISPLAY=" + (wayland ? wayland : "")
+                             : "ni DISPLAY ni WAYLAND_DISPLAY";
         PfEcritDiagnostic(("Aucun affichage trouve (" + ou + ") : " + raisons).c_str());
     }
 }
@@ -199,13 +200,11 @@ bool PfMessageEnAttente() {
 }
 
 void PfAttendMessage() {
-    while (!Remplit(true)) {
-    }
+    while (!Remplit(true)) {}
 }
 
 void PfPrendMessage(Message *message) {
-    while (!Remplit(true)) {
-    }
+    while (!Remplit(true)) {}
     *message = postes.front();
     postes.pop_front();
 }

@@ -47,12 +47,14 @@ void PfInjecteSouris(FenetrePf *fenetre, int type, int x, int y, uint32_t bouton
         e.motion.x = x;
         e.motion.y = y;
         e.motion.state = ((boutons & PF_MK_GAUCHE) ? SDL_BUTTON_LMASK : 0) |
-                         ((boutons & PF_MK_MILIEU) ? SDL_BUTTON_MMASK : 0) | ((boutons & PF_MK_DROIT) ? SDL_BUTTON_RMASK : 0);
+                         ((boutons & PF_MK_MILIEU) ? SDL_BUTTON_MMASK : 0) |
+                         ((boutons & PF_MK_DROIT) ? SDL_BUTTON_RMASK : 0);
     } else {
         e.type = type == MSG_BOUTON_GAUCHE_BAS ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
         e.button.windowID = fenetre->id;
-        e.button.button = (boutons & PF_MK_DROIT) ? SDL_BUTTON_RIGHT
-                          : (boutons & PF_MK_MILIEU) ? SDL_BUTTON_MIDDLE : SDL_BUTTON_LEFT;
+        e.button.button = (boutons & PF_MK_DROIT)    ? SDL_BUTTON_RIGHT
+                          : (boutons & PF_MK_MILIEU) ? SDL_BUTTON_MIDDLE
+                                                     : SDL_BUTTON_LEFT;
         e.button.state = e.type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
         e.button.clicks = 1;
         e.button.x = x;

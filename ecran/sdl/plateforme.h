@@ -42,13 +42,7 @@ enum TypeMessage {
 };
 
 // Button-state bits of param1 for the mouse messages.
-enum {
-    PF_MK_GAUCHE = 0x01,
-    PF_MK_DROIT = 0x02,
-    PF_MK_MAJ = 0x04,
-    PF_MK_CTRL = 0x08,
-    PF_MK_MILIEU = 0x10
-};
+enum { PF_MK_GAUCHE = 0x01, PF_MK_DROIT = 0x02, PF_MK_MAJ = 0x04, PF_MK_CTRL = 0x08, PF_MK_MILIEU = 0x10 };
 
 // Mouse messages carry x | y << 16 (client coordinates) in param2.
 struct Message {
@@ -144,7 +138,8 @@ void PfFermePolice(PolicePf *police);
 void PfTailleTexte(PolicePf *police, const char *texte, int *largeur, int *hauteur);
 // Blends the text's glyphs onto the surface with (x, y) its top-left corner,
 // inside the clip rectangle.
-int PfEcritTexte(Surface *surface, PolicePf *police, int x, int y, const char *texte, uint32_t rgb, const RectanglePf &clip);
+int PfEcritTexte(Surface *surface, PolicePf *police, int x, int y, const char *texte, uint32_t rgb,
+                 const RectanglePf &clip);
 
 // --- Time and diagnostics ---------------------------------------------
 // Sleeps; then ends the program with status 0 if the platform asked it to
@@ -156,9 +151,21 @@ void PfEcritDiagnostic(const char *texte);
 // --- Test seams ---------------------------------------------------------
 // Operations whose next call can be made to fail.
 enum OperationPf {
-    PF_OP_OBJET, PF_OP_COOPERATION, PF_OP_MODE, PF_OP_PRIMAIRE, PF_OP_CLIPPER, PF_OP_CLIPPER_FENETRE,
-    PF_OP_ATTACHE_CLIPPER, PF_OP_FORMAT, PF_OP_SURFACE, PF_OP_COPIE, PF_OP_ACCEDE, PF_OP_BITMAP,
-    PF_OP_FENETRE, PF_OP_POLICE, PF_OP_NOMBRE
+    PF_OP_OBJET,
+    PF_OP_COOPERATION,
+    PF_OP_MODE,
+    PF_OP_PRIMAIRE,
+    PF_OP_CLIPPER,
+    PF_OP_CLIPPER_FENETRE,
+    PF_OP_ATTACHE_CLIPPER,
+    PF_OP_FORMAT,
+    PF_OP_SURFACE,
+    PF_OP_COPIE,
+    PF_OP_ACCEDE,
+    PF_OP_BITMAP,
+    PF_OP_FENETRE,
+    PF_OP_POLICE,
+    PF_OP_NOMBRE
 };
 // The next call of `operation` returns `code` (a null result for PF_OP_FENETRE
 // and PF_OP_POLICE).

@@ -12,7 +12,6 @@
 
 #include "plateforme.h"
 
-
 // Kept after its SDL window is gone, so that the records still naming it
 // (a primary surface, a window record) see a dead window, not freed memory.
 struct FenetrePf {
@@ -27,8 +26,8 @@ struct ObjetAffichage {
 };
 
 struct Surface {
-    SDL_Surface *sdl;      // null for a primary surface: SDL owns the window's
-    FenetrePf *fenetre;    // the window of a primary surface
+    SDL_Surface *sdl;    // null for a primary surface: SDL owns the window's
+    FenetrePf *fenetre;  // the window of a primary surface
     Clipper *clipper;
 };
 

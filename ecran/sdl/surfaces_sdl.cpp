@@ -28,8 +28,7 @@ SDL_Rect RectSdl(const RectanglePf &r) {
 }
 
 bool Contient(SDL_Surface *s, const RectanglePf &r) {
-    return r.gauche >= 0 && r.haut >= 0 && r.gauche <= r.droite && r.haut <= r.bas && r.droite <= s->w &&
-           r.bas <= s->h;
+    return r.gauche >= 0 && r.haut >= 0 && r.gauche <= r.droite && r.haut <= r.bas && r.droite <= s->w && r.bas <= s->h;
 }
 
 // Clips a rectangle to the surface, as the window's clipper does for a primary surface.
@@ -254,9 +253,9 @@ int PfCopie(Surface *destination, const RectanglePf *rectDestination, Surface *s
         return CopieVersFenetre(destination->fenetre, d, rd, s, rs);
     SDL_Rect srcSdl = RectSdl(rs), dstSdl = RectSdl(rd);
     bool memeTaille = srcSdl.w == dstSdl.w && srcSdl.h == dstSdl.h;
-    int r = !memeTaille                                      ? SDL_BlitScaled(s, &srcSdl, d, &dstSdl)
+    int r = !memeTaille                                          ? SDL_BlitScaled(s, &srcSdl, d, &dstSdl)
             : CopieAgrandie(s, srcSdl, d, dstSdl.x, dstSdl.y, 1) ? 0
-                                                             : SDL_BlitSurface(s, &srcSdl, d, &dstSdl);
+                                                                 : SDL_BlitSurface(s, &srcSdl, d, &dstSdl);
     return r == 0 ? DD_OK : DDERR_GENERIC;
 }
 

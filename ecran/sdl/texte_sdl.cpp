@@ -12,9 +12,9 @@
 namespace {
 
 // Windows-1252 codes 0x80..0x9F; the rest of the code page is Latin-1.
-const uint16_t cp1252[32] = {0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-                             0x2039, 0x0152, 0, 0x017D, 0, 0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-                             0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
+const uint16_t cp1252[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+                             0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+                             0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 // The Windows-1252 code of a code point, or -1 when it has none.
 int Vers1252(uint32_t point) {
@@ -164,7 +164,8 @@ int PfEcritTexte(Surface *surface, PolicePf *police, int x, int y, const char *t
     std::string utf8 = Utf8De1252(texte);
     if (utf8.empty())
         return DD_OK;
-    SDL_Color couleur = {static_cast<uint8_t>(rgb >> 16), static_cast<uint8_t>(rgb >> 8), static_cast<uint8_t>(rgb), 255};
+    SDL_Color couleur = {static_cast<uint8_t>(rgb >> 16), static_cast<uint8_t>(rgb >> 8), static_cast<uint8_t>(rgb),
+                         255};
     SDL_Surface *glyphes = TTF_RenderUTF8_Blended(police->ttf, utf8.c_str(), couleur);
     if (!glyphes)
         return DDERR_GENERIC;
@@ -175,7 +176,8 @@ int PfEcritTexte(Surface *surface, PolicePf *police, int x, int y, const char *t
                             SDL_min(clip.bas, a.hauteur)};
         SDL_LockSurface(glyphes);
         for (int j = SDL_max(0, zone.haut - y); j < glyphes->h && y + j < zone.bas; j++) {
-            const uint32_t *src = reinterpret_cast<const uint32_t *>(static_cast<uint8_t *>(glyphes->pixels) + j * glyphes->pitch);
+            const uint32_t *src =
+                reinterpret_cast<const uint32_t *>(static_cast<uint8_t *>(glyphes->pixels) + j * glyphes->pitch);
             uint32_t *dst = a.pixels + (y + j) * a.pas;
             for (int i = SDL_max(0, zone.gauche - x); i < glyphes->w && x + i < zone.droite; i++) {
                 uint8_t r, g, b, alpha;
@@ -184,7 +186,8 @@ int PfEcritTexte(Surface *surface, PolicePf *police, int x, int y, const char *t
                     continue;
                 uint32_t fond = dst[x + i];
                 auto mele = [alpha](uint32_t f, uint32_t t) { return (t * alpha + f * (255 - alpha) + 127) / 255; };
-                dst[x + i] = (mele((fond >> 16) & 0xFF, r) << 16) | (mele((fond >> 8) & 0xFF, g) << 8) | mele(fond & 0xFF, b);
+                dst[x + i] =
+                    (mele((fond >> 16) & 0xFF, r) << 16) | (mele((fond >> 8) & 0xFF, g) << 8) | mele(fond & 0xFF, b);
             }
         }
         SDL_UnlockSurface(glyphes);

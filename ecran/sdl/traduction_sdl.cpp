@@ -42,7 +42,10 @@ bool TraduitFenetre(const SDL_WindowEvent &e, FenetrePf *f, Message *m) {
     case SDL_WINDOWEVENT_CLOSE: m->type = MSG_FERME; return true;
     case SDL_WINDOWEVENT_MOVED: m->type = MSG_DEPLACE; return true;
     case SDL_WINDOWEVENT_EXPOSED: m->type = MSG_PEINT; return true;
-    case SDL_WINDOWEVENT_MINIMIZED: m->type = MSG_TAILLE; m->param1 = 1; return true;
+    case SDL_WINDOWEVENT_MINIMIZED:
+        m->type = MSG_TAILLE;
+        m->param1 = 1;
+        return true;
     case SDL_WINDOWEVENT_RESTORED: m->type = MSG_TAILLE; return true;
     default: return false;
     }
@@ -114,4 +117,3 @@ bool Traduit(const SDL_Event &e, Message *m) {
     default: return false;
     }
 }
-

@@ -51,23 +51,26 @@ void TraceArdoise(Ardoise *ardoise, Fenetre *fenetre) {
 }
 
 signed char ClicArdoise(Ardoise *ardoise, int x, int y, int genre, int boutons) {
-    if (!AtteintWidget(ardoise, x, y)) return 0;
+    if (!AtteintWidget(ardoise, x, y))
+        return 0;
     const RappelArdoise rappel = ardoise->rappel;
-    if (rappel == nullptr) return 1;
+    if (rappel == nullptr)
+        return 1;
     return rappel(ardoise->donneeRappel, ardoise->id, x, y, genre, boutons) == CODE_EVENEMENT ? CODE_EVENEMENT : 1;
 }
 
-signed char ClicArdoises(Ardoise *tete, int x, int y, int genre, int boutons, Fenetre * /*fenetre*/,
-                         Ecran /*ecran*/) {
+signed char ClicArdoises(Ardoise *tete, int x, int y, int genre, int boutons, Fenetre * /*fenetre*/, Ecran /*ecran*/) {
     for (Ardoise *ardoise = tete; ardoise != nullptr; ardoise = ardoise->suivant) {
         const signed char r = ClicArdoise(ardoise, x, y, genre, boutons);
-        if (r != 0) return r;
+        if (r != 0)
+            return r;
     }
     return -1;
 }
 
 void DetruitArdoise(Ardoise *ardoise, Fenetre *fenetre) {
-    if (ardoise == nullptr) return;
+    if (ardoise == nullptr)
+        return;
     fenetre->nbArdoises = fenetre->nbArdoises - 1;
     fenetre->ardoises = Delie(fenetre->ardoises, ardoise);
     LiberePixmap(ardoise->image);

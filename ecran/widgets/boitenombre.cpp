@@ -16,8 +16,10 @@ namespace {
 // A decimal text as an int, saturated rather than overflowing.
 int EntierDe(const char *texte) {
     long valeur = strtol(texte, nullptr, 10);
-    if (valeur > INT_MAX) return INT_MAX;
-    if (valeur < INT_MIN) return INT_MIN;
+    if (valeur > INT_MAX)
+        return INT_MAX;
+    if (valeur < INT_MIN)
+        return INT_MIN;
     return int(valeur);
 }
 
@@ -31,7 +33,8 @@ void EcritNombre(Texte *saisie, int nombre, Fenetre *fenetre) {
 
 void Previent(BoiteNombre *boite) {
     RappelBoiteNombre rappel = boite->rappel;
-    if (rappel != nullptr) rappel(boite->donneeRappel, LitBoiteNombre(boite), boite->id);
+    if (rappel != nullptr)
+        rappel(boite->donneeRappel, LitBoiteNombre(boite), boite->id);
 }
 
 // Both arrows' callback: one step, undone when it would leave the range.
@@ -39,7 +42,8 @@ int ClicFlecheBoiteNombre(void *donnee, int pas) {
     BoiteNombre *boite = static_cast<BoiteNombre *>(donnee);
     Fenetre *fenetre = boite->fenetre;
     int valeur = boite->valeur + pas;
-    if (valeur >= boite->minimum && valeur <= boite->maximum) boite->valeur = valeur;
+    if (valeur >= boite->minimum && valeur <= boite->maximum)
+        boite->valeur = valeur;
     Texte *saisie = boite->saisie;
     EcritNombre(saisie, boite->valeur, fenetre);
     TraceTexte(saisie, fenetre);
@@ -51,13 +55,16 @@ int ClicFlecheBoiteNombre(void *donnee, int pas) {
 // Drops the character just typed (or just reached) before the cursor unless it is a digit.
 void RetireNonChiffre(Texte *saisie) {
     int curseur = saisie->curseur;
-    if (curseur == 0) return;
+    if (curseur == 0)
+        return;
     char *texte = saisie->texte;
     char avant = texte[curseur - 1];
-    if (avant >= '0' && avant <= '9') return;
+    if (avant >= '0' && avant <= '9')
+        return;
     memmove(texte + curseur - 1, texte + curseur, strlen(texte + curseur) + 1);
     saisie->curseur = curseur - 1;
-    if (saisie->debut > curseur - 1) saisie->debut = curseur - 1;
+    if (saisie->debut > curseur - 1)
+        saisie->debut = curseur - 1;
 }
 
 // The entry's callback after every edit key, before it redraws itself.
@@ -66,7 +73,8 @@ int ToucheBoiteNombre(void *donnee, int) {
     Fenetre *fenetre = boite->fenetre;
     Texte *saisie = boite->saisie;
     RetireNonChiffre(saisie);
-    if (saisie->texte[0] == '\0') EcritNombre(saisie, boite->minimum, fenetre);
+    if (saisie->texte[0] == '\0')
+        EcritNombre(saisie, boite->minimum, fenetre);
     int valeur = EntierDe(saisie->texte);
     if (valeur > boite->maximum) {
         valeur = boite->maximum;
@@ -82,8 +90,9 @@ int ToucheBoiteNombre(void *donnee, int) {
 
 }  // namespace
 
-BoiteNombre *CreeBoiteNombre(int id, int x1, int y1, int x2, int y2, int valeur, Police police, int minimum, int maximum,
-                             Couleur couleur, RappelBoiteNombre rappel, void *donneeRappel, Fenetre *fenetre) {
+BoiteNombre *CreeBoiteNombre(int id, int x1, int y1, int x2, int y2, int valeur, Police police, int minimum,
+                             int maximum, Couleur couleur, RappelBoiteNombre rappel, void *donneeRappel,
+                             Fenetre *fenetre) {
     BoiteNombre *boite = static_cast<BoiteNombre *>(AlloueWidget(sizeof(BoiteNombre), "Allocation d'une boite nombre"));
     fenetre->boitesNombre = LieEnTete(fenetre->boitesNombre, boite);
     boite->id = id;
@@ -109,9 +118,10 @@ BoiteNombre *CreeBoiteNombre(int id, int x1, int y1, int x2, int y2, int valeur,
     snprintf(texte, sizeof texte, "%d", valeur);
     Couleur noir = AlloueCouleur(0, 0, 0, fenetre);
     int m = (y2 - y1 - 20) / 2;
-    boite->flecheMoins = CreeBouton(-1, x1, y1 + m, x1 + 20, y2 - m, nullptr, nullptr, iconesEcran[ICONE_GAUCHE], couleur,
-                                    noir, ClicFlecheBoiteNombre, boite, fenetre);
-    boite->saisie = CreeTexte(id, x1 + 25, y1, x2 - 25, y2, texte, police, chiffres, noir, ToucheBoiteNombre, boite, fenetre);
+    boite->flecheMoins = CreeBouton(-1, x1, y1 + m, x1 + 20, y2 - m, nullptr, nullptr, iconesEcran[ICONE_GAUCHE],
+                                    couleur, noir, ClicFlecheBoiteNombre, boite, fenetre);
+    boite->saisie =
+        CreeTexte(id, x1 + 25, y1, x2 - 25, y2, texte, police, chiffres, noir, ToucheBoiteNombre, boite, fenetre);
     boite->flechePlus = CreeBouton(1, x2 - 20, y1 + m, x2, y2 - m, nullptr, nullptr, iconesEcran[ICONE_DROITE], couleur,
                                    noir, ClicFlecheBoiteNombre, boite, fenetre);
     boite->fenetre = fenetre;
@@ -134,7 +144,8 @@ void TraceBoiteNombre(BoiteNombre *boite, Fenetre *fenetre) {
 }
 
 void DetruitBoiteNombre(BoiteNombre *boite, Fenetre *fenetre) {
-    if (boite == nullptr) return;
+    if (boite == nullptr)
+        return;
     fenetre->nbBoitesNombre = fenetre->nbBoitesNombre - 1;
     fenetre->boitesNombre = Delie(fenetre->boitesNombre, boite);
     free(boite);

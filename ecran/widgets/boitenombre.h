@@ -32,8 +32,9 @@ struct BoiteNombre {
 #pragma pack(pop)
 
 // Builds and draws the box; a minimum above the maximum ends the program (status 5).
-BoiteNombre *CreeBoiteNombre(int id, int x1, int y1, int x2, int y2, int valeur, Police police, int minimum, int maximum,
-                             Couleur couleur, RappelBoiteNombre rappel, void *donneeRappel, Fenetre *fenetre);
+BoiteNombre *CreeBoiteNombre(int id, int x1, int y1, int x2, int y2, int valeur, Police police, int minimum,
+                             int maximum, Couleur couleur, RappelBoiteNombre rappel, void *donneeRappel,
+                             Fenetre *fenetre);
 // The value shown in the entry, read as a decimal integer.
 int LitBoiteNombre(BoiteNombre *boite);
 // Draws the arrows and the entry.

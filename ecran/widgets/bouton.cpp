@@ -35,9 +35,9 @@ Bouton *CreeBouton(int id, int x1, int y1, int x2, int y2, const char *texte, Po
     return bouton;
 }
 
-Bouton *CreeBoutonDansFrame(int id, char sens, int decalage, int largeur, int hauteur, const char *texte,
-                            Police police, const char *nomImage, Couleur couleurFond, Couleur couleurTexte,
-                            RappelBouton rappel, void *donneeRappel, Frame *frame, Fenetre *fenetre) {
+Bouton *CreeBoutonDansFrame(int id, char sens, int decalage, int largeur, int hauteur, const char *texte, Police police,
+                            const char *nomImage, Couleur couleurFond, Couleur couleurTexte, RappelBouton rappel,
+                            void *donneeRappel, Frame *frame, Fenetre *fenetre) {
     int x1, y1, x2, y2;
     PlaceDansFrame(frame, sens, decalage, largeur, hauteur, &x1, &y1, &x2, &y2);
     return CreeBouton(id, x1, y1, x2, y2, texte, police, nomImage, couleurFond, couleurTexte, rappel, donneeRappel,
@@ -45,7 +45,8 @@ Bouton *CreeBoutonDansFrame(int id, char sens, int decalage, int largeur, int ha
 }
 
 void DetruitBouton(Bouton *bouton, Fenetre *fenetre) {
-    if (bouton == nullptr) return;
+    if (bouton == nullptr)
+        return;
     fenetre->nbBoutons = fenetre->nbBoutons - 1;
     fenetre->boutons = Delie(fenetre->boutons, bouton);
     LiberePixmap(bouton->image);
@@ -71,8 +72,10 @@ void ChangeImageBouton(Bouton *bouton, const char *nomImage, Fenetre *fenetre) {
 }
 
 void ChangeTexteBouton(Bouton *bouton, const char *texte, Fenetre *fenetre) {
-    if (texte == nullptr) texte = "";
-    if (strlen(texte) + 1 >= TAILLE_CHAINE_WIDGET) TexteTropLong("text: %s trop long", texte);
+    if (texte == nullptr)
+        texte = "";
+    if (strlen(texte) + 1 >= TAILLE_CHAINE_WIDGET)
+        TexteTropLong("text: %s trop long", texte);
     snprintf(bouton->texte, TAILLE_CHAINE_WIDGET, "%s", texte);
     TraceBouton(bouton, fenetre);
 }
@@ -126,11 +129,13 @@ void TraceBouton(Bouton *bouton, Fenetre *fenetre) {
     if (b.nomImage[0] != '\0' && b.image != nullptr) {
         AffichePixmap(b.image, b.x1 + 3, b.y1 + 3, b.largeurImage, b.hauteurImage, fenetre);
     }
-    if (b.police != nullptr) TraceLegende(b, fenetre);
+    if (b.police != nullptr)
+        TraceLegende(b, fenetre);
 }
 
 signed char ClicBouton(Bouton *bouton, int x, int y, Fenetre *fenetre) {
-    if (!AtteintWidget(bouton, x, y)) return 0;
+    if (!AtteintWidget(bouton, x, y))
+        return 0;
     // The pressed look lives on a copy: the stored record stays raised.
     Bouton copie = *bouton;
     copie.releve = 0;
@@ -140,7 +145,8 @@ signed char ClicBouton(Bouton *bouton, int x, int y, Fenetre *fenetre) {
     copie.releve = 1;
     TraceBouton(&copie, fenetre);
     Rafraichit(copie.x1, copie.y1, copie.x2 - copie.x1, copie.y2 - copie.y1, fenetre);
-    if (copie.rappel == nullptr) return 1;
+    if (copie.rappel == nullptr)
+        return 1;
     return static_cast<signed char>(copie.rappel(copie.donneeRappel, copie.id));
 }
 
@@ -151,8 +157,10 @@ signed char ClicBoutons(Bouton *tete, int x, int y, Fenetre *fenetre) {
         // have destroyed its own button.
         Bouton *suivant = bouton->suivant;
         const signed char r = ClicBouton(bouton, x, y, fenetre);
-        if (r == 1) return static_cast<signed char>(position);
-        if (r != 0) return r;
+        if (r == 1)
+            return static_cast<signed char>(position);
+        if (r != 0)
+            return r;
         bouton = suivant;
     }
     return -1;

@@ -37,9 +37,9 @@ Bouton *CreeBouton(int id, int x1, int y1, int x2, int y2, const char *texte, Po
                    Couleur couleurFond, Couleur couleurTexte, RappelBouton rappel, void *donneeRappel,
                    Fenetre *fenetre);
 // The same, placed in a frame as PlaceDansFrame does.
-Bouton *CreeBoutonDansFrame(int id, char sens, int decalage, int largeur, int hauteur, const char *texte,
-                            Police police, const char *nomImage, Couleur couleurFond, Couleur couleurTexte,
-                            RappelBouton rappel, void *donneeRappel, Frame *frame, Fenetre *fenetre);
+Bouton *CreeBoutonDansFrame(int id, char sens, int decalage, int largeur, int hauteur, const char *texte, Police police,
+                            const char *nomImage, Couleur couleurFond, Couleur couleurTexte, RappelBouton rappel,
+                            void *donneeRappel, Frame *frame, Fenetre *fenetre);
 // Unlinks and frees the button and its image; null is accepted.
 void DetruitBouton(Bouton *bouton, Fenetre *fenetre);
 // Lets presses reach the button again, or makes them pass through it; no redraw.

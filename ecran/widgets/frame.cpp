@@ -46,7 +46,8 @@ void TraceFrame(Frame *frame, Fenetre *fenetre) {
 }
 
 void DetruitFrame(Frame *frame, Fenetre *fenetre) {
-    if (frame == nullptr) return;
+    if (frame == nullptr)
+        return;
     fenetre->nbFrames = fenetre->nbFrames - 1;
     fenetre->frames = Delie(fenetre->frames, frame);
     LiberePixmap(frame->image);

@@ -29,4 +29,5 @@ void DetruitFrame(Frame *frame, Fenetre *fenetre);
 // The corners of a largeur x hauteur widget in the frame: 'h' centres it
 // horizontally `decalage` below the top, anything else vertically `decalage`
 // right of the left edge.
-void PlaceDansFrame(const Frame *frame, char sens, int decalage, int largeur, int hauteur, int *x1, int *y1, int *x2, int *y2);
+void PlaceDansFrame(const Frame *frame, char sens, int decalage, int largeur, int hauteur, int *x1, int *y1, int *x2,
+                    int *y2);

@@ -44,8 +44,10 @@ Pixmap *ChargeImageWidget(char *nomImage, const char *nom, int *largeur, int *ha
     nomImage[0] = '\0';
     // An empty name would be handed to the loader, whose failure destroys the
     // window: it means no image, as a null one does.
-    if (nom == nullptr || nom[0] == '\0') return nullptr;
-    if (strlen(nom) + 1 >= TAILLE_CHAINE_WIDGET) TexteTropLong("Nom de l'image: %s trop long", nom);
+    if (nom == nullptr || nom[0] == '\0')
+        return nullptr;
+    if (strlen(nom) + 1 >= TAILLE_CHAINE_WIDGET)
+        TexteTropLong("Nom de l'image: %s trop long", nom);
     snprintf(nomImage, TAILLE_CHAINE_WIDGET, "%s", nom);
     Pixmap *image = nullptr;
     ChargePixmap(nomImage, &image, largeur, hauteur, fenetre);
@@ -54,19 +56,26 @@ Pixmap *ChargeImageWidget(char *nomImage, const char *nom, int *largeur, int *ha
 
 void VideFenetre(Fenetre *fenetre) {
     // Each destroy unlinks the head, so the next head is read afresh each turn.
-    while (fenetre->frames != nullptr) DetruitFrame(fenetre->frames, fenetre);
+    while (fenetre->frames != nullptr)
+        DetruitFrame(fenetre->frames, fenetre);
     fenetre->nbFrames = 0;
-    while (fenetre->boutons != nullptr) DetruitBouton(fenetre->boutons, fenetre);
+    while (fenetre->boutons != nullptr)
+        DetruitBouton(fenetre->boutons, fenetre);
     fenetre->nbBoutons = 0;
-    while (fenetre->ascenseurs != nullptr) DetruitAscenseur(fenetre->ascenseurs, fenetre);
+    while (fenetre->ascenseurs != nullptr)
+        DetruitAscenseur(fenetre->ascenseurs, fenetre);
     fenetre->nbAscenseurs = 0;
-    while (fenetre->textes != nullptr) DetruitTexte(fenetre->textes, fenetre);
+    while (fenetre->textes != nullptr)
+        DetruitTexte(fenetre->textes, fenetre);
     fenetre->nbTextes = 0;
-    while (fenetre->zonesTexte != nullptr) DetruitZoneTexte(fenetre->zonesTexte, fenetre);
+    while (fenetre->zonesTexte != nullptr)
+        DetruitZoneTexte(fenetre->zonesTexte, fenetre);
     fenetre->nbZonesTexte = 0;
-    while (fenetre->boitesNombre != nullptr) DetruitBoiteNombre(fenetre->boitesNombre, fenetre);
+    while (fenetre->boitesNombre != nullptr)
+        DetruitBoiteNombre(fenetre->boitesNombre, fenetre);
     fenetre->nbBoitesNombre = 0;
-    while (fenetre->ardoises != nullptr) DetruitArdoise(fenetre->ardoises, fenetre);
+    while (fenetre->ardoises != nullptr)
+        DetruitArdoise(fenetre->ardoises, fenetre);
     fenetre->nbArdoises = 0;
     RemplitRectangle(0, 0, fenetre->largeur, fenetre->hauteur, fenetre->fond, fenetre);
 }

@@ -19,7 +19,8 @@ template <typename T>
 T *LieEnTete(T *tete, T *nouveau) {
     nouveau->suivant = tete;
     nouveau->precedent = nullptr;
-    if (tete != nullptr) tete->precedent = nouveau;
+    if (tete != nullptr)
+        tete->precedent = nouveau;
     return nouveau;
 }
 
@@ -33,7 +34,8 @@ T *Delie(T *tete, T *retire) {
     } else if (precedent != nullptr) {
         precedent->suivant = suivant;
     }
-    if (suivant != nullptr) suivant->precedent = precedent;
+    if (suivant != nullptr)
+        suivant->precedent = precedent;
     return tete;
 }
 

@@ -41,21 +41,23 @@ Texte *CreeTexte(int id, int x1, int y1, int x2, int y2, const char *texteInitia
 }
 
 Texte *CreeTexteDansFrame(int id, char sens, int decalage, int largeur, int hauteur, const char *texteInitial,
-                          Police police, int longueurMax, Couleur couleurTexte, RappelTexte rappel,
-                          void *donneeRappel, Frame *frame, Fenetre *fenetre) {
+                          Police police, int longueurMax, Couleur couleurTexte, RappelTexte rappel, void *donneeRappel,
+                          Frame *frame, Fenetre *fenetre) {
     int x1, y1, x2, y2;
     PlaceDansFrame(frame, sens, decalage, largeur, hauteur, &x1, &y1, &x2, &y2);
-    Texte *texte = CreeTexte(id, x1, y1, x2, y2, texteInitial, police, longueurMax, couleurTexte, rappel,
-                             donneeRappel, fenetre);
+    Texte *texte =
+        CreeTexte(id, x1, y1, x2, y2, texteInitial, police, longueurMax, couleurTexte, rappel, donneeRappel, fenetre);
     texte->couleurFond = frame->couleur;
     TraceTexte(texte, fenetre);
     return texte;
 }
 
 void ChangeTexte(Texte *texte, const char *contenu, Fenetre *fenetre) {
-    if (contenu == nullptr) contenu = "";
+    if (contenu == nullptr)
+        contenu = "";
     const size_t longueur = strlen(contenu);
-    if (longueur + 1 >= TAILLE_CHAINE_WIDGET) TexteTropLong("Texte initial: %s trop long", contenu);
+    if (longueur + 1 >= TAILLE_CHAINE_WIDGET)
+        TexteTropLong("Texte initial: %s trop long", contenu);
     snprintf(texte->texte, TAILLE_CHAINE_WIDGET, "%s", contenu);
     texte->longueur = static_cast<int32_t>(longueur);
     texte->curseur = static_cast<int32_t>(longueur);
@@ -73,7 +75,8 @@ char *CopieTexte(Texte *texte) {
 static int LargeurTexte(const char *chaine, Police police, int *hauteur, Fenetre *fenetre) {
     int largeur = 0, h = 0;
     TailleTexte(chaine, police, &largeur, &h, fenetre);
-    if (hauteur != nullptr) *hauteur = h;
+    if (hauteur != nullptr)
+        *hauteur = h;
     return largeur;
 }
 
@@ -96,7 +99,8 @@ static int PremierMontre(const Texte &t, Fenetre *fenetre) {
     // Copies: std::min takes references, and the record is packed.
     int debut = std::min(static_cast<int>(t.debut), static_cast<int>(t.curseur));
     const int place = abs(t.x2 - t.x1 - 16);
-    while (debut > 0 && LargeurTexte(t.texte + debut, t.police, nullptr, fenetre) < place) debut--;
+    while (debut > 0 && LargeurTexte(t.texte + debut, t.police, nullptr, fenetre) < place)
+        debut--;
     return debut;
 }
 
@@ -152,14 +156,16 @@ static void RafraichitTexte(Texte *texte, Fenetre *fenetre) {
 }
 
 signed char ClicTexte(Texte *texte, int x, int y, Fenetre *fenetre, Ecran ecran) {
-    if (!AtteintWidget(texte, x, y)) return 0;
+    if (!AtteintWidget(texte, x, y))
+        return 0;
     // A press inside the entry already edited only moves the cursor: the
     // edit loop that runs it is still waiting below this press.
     const bool dejaEdite = evenement.texteEnEdition == texte && texte->edition == 1;
     texte->edition = 1;
     PlaceCurseurTexte(texte, x, y, fenetre);
     RafraichitTexte(texte, fenetre);
-    if (dejaEdite) return 1;
+    if (dejaEdite)
+        return 1;
     evenement.texteEnEdition = texte;
     return static_cast<signed char>(EditeTexte(texte, fenetre, ecran));
 }
@@ -169,8 +175,10 @@ signed char ClicTextes(Texte *tete, int x, int y, Fenetre *fenetre, Ecran ecran)
     for (Texte *texte = tete; texte != nullptr; position++) {
         Texte *suivant = texte->suivant;
         const signed char r = ClicTexte(texte, x, y, fenetre, ecran);
-        if (r == 1) return static_cast<signed char>(position);
-        if (r == CODE_EVENEMENT) return CODE_EVENEMENT;
+        if (r == 1)
+            return static_cast<signed char>(position);
+        if (r == CODE_EVENEMENT)
+            return CODE_EVENEMENT;
         texte = suivant;
     }
     return -1;
@@ -184,7 +192,8 @@ static void AppliqueTouche(int code, Texte *texte) {
     switch (code) {
     case CARACTERE_EFFACE:
         if (curseur > 0) {
-            if (debut > 0) debut--;
+            if (debut > 0)
+                debut--;
             curseur--;
             memmove(contenu + curseur, contenu + curseur + 1, n - curseur);
         }
@@ -192,13 +201,16 @@ static void AppliqueTouche(int code, Texte *texte) {
     case TOUCHE_FIN: curseur = n; break;
     case TOUCHE_DEBUT: curseur = 0; break;
     case TOUCHE_GAUCHE:
-        if (curseur > 0) curseur--;
+        if (curseur > 0)
+            curseur--;
         break;
     case TOUCHE_DROITE:
-        if (curseur < n) curseur++;
+        if (curseur < n)
+            curseur++;
         break;
     case TOUCHE_SUPPRIME:
-        if (curseur < n) memmove(contenu + curseur, contenu + curseur + 1, n - curseur);
+        if (curseur < n)
+            memmove(contenu + curseur, contenu + curseur + 1, n - curseur);
         break;
     default:
         // A zero byte would cut the contents short; other navigation keys have no use here.
@@ -213,19 +225,23 @@ static void AppliqueTouche(int code, Texte *texte) {
 }
 
 int ToucheTexte(int code, Texte *texte, Fenetre *fenetre) {
-    if (code == CARACTERE_ENTREE) return CODE_EVENEMENT;
+    if (code == CARACTERE_ENTREE)
+        return CODE_EVENEMENT;
     AppliqueTouche(code, texte);
     const RappelTexte rappel = texte->rappel;
-    if (rappel != nullptr) rappel(texte->donneeRappel, texte->id);
+    if (rappel != nullptr)
+        rappel(texte->donneeRappel, texte->id);
     TraceTexte(texte, fenetre);
     RafraichitTexte(texte, fenetre);
     return 1;
 }
 
 void DetruitTexte(Texte *texte, Fenetre *fenetre) {
-    if (texte == nullptr) return;
+    if (texte == nullptr)
+        return;
     // The event state must never point at a freed entry.
-    if (evenement.texteEnEdition == texte) evenement.texteEnEdition = nullptr;
+    if (evenement.texteEnEdition == texte)
+        evenement.texteEnEdition = nullptr;
     texte->edition = 0;
     fenetre->nbTextes = fenetre->nbTextes - 1;
     fenetre->textes = Delie(fenetre->textes, texte);

@@ -37,8 +37,8 @@ Texte *CreeTexte(int id, int x1, int y1, int x2, int y2, const char *texteInitia
                  Couleur couleurTexte, RappelTexte rappel, void *donneeRappel, Fenetre *fenetre);
 // The same, placed in a frame as PlaceDansFrame does, its bevel in the frame's colour.
 Texte *CreeTexteDansFrame(int id, char sens, int decalage, int largeur, int hauteur, const char *texteInitial,
-                          Police police, int longueurMax, Couleur couleurTexte, RappelTexte rappel,
-                          void *donneeRappel, Frame *frame, Fenetre *fenetre);
+                          Police police, int longueurMax, Couleur couleurTexte, RappelTexte rappel, void *donneeRappel,
+                          Frame *frame, Fenetre *fenetre);
 // Replaces the contents, puts the cursor at their end, redraws (no refresh).
 void ChangeTexte(Texte *texte, const char *contenu, Fenetre *fenetre);
 // A heap copy of the contents; the caller frees it.

@@ -35,14 +35,16 @@ int ChangeAscenseurZoneTexte(void *donnee, int) {
 // the top, each inside its highlight frame one pixel lower.
 int LigneSous(const ZoneTexte *zone, int y) {
     int ecart = y - zone->zone->y1 - 1;
-    if (ecart < 0) ecart = 0;
+    if (ecart < 0)
+        ecart = 0;
     int ligne = ecart / zone->hauteurLigne;
     return ligne < zone->lignesVisibles ? ligne : -1;
 }
 
 // The area's callback: a left press picks the line under it.
 int ClicZoneTexte(void *donnee, int, int, int y, int genre, int) {
-    if (genre != GENRE_APPUI) return 1;
+    if (genre != GENRE_APPUI)
+        return 1;
     ZoneTexte *zone = static_cast<ZoneTexte *>(donnee);
     int ligne = LigneSous(zone, y);
     int k = ligne < 0 ? -1 : ligne + zone->ascenseurV->valeur;
@@ -55,7 +57,8 @@ int ClicZoneTexte(void *donnee, int, int, int y, int genre, int) {
     TraceZoneTexte(zone, fenetre);
     RafraichitZoneTexte(zone, fenetre);
     RappelZoneTexte rappel = zone->rappel;
-    if (rappel != nullptr) rappel(zone->donneeRappel, ID_ZONE);
+    if (rappel != nullptr)
+        rappel(zone->donneeRappel, ID_ZONE);
     return 1;
 }
 
@@ -77,7 +80,8 @@ int CaracteresVisibles(const ZoneTexte *zone, int *longueurLaPlusLarge) {
         }
     }
     *longueurLaPlusLarge = longueur;
-    if (largeurMax <= 0) return 0;
+    if (largeurMax <= 0)
+        return 0;
     const Ardoise *aire = zone->zone;
     return int(float(aire->x2 - aire->x1 - 10) * (float(longueur) / float(largeurMax)));
 }
@@ -99,7 +103,8 @@ ZoneTexte *CreeZoneTexte(int id, int x1, int y1, int x2, int y2, const char *con
     zone->police = police;
     int largeur = 0, hauteur = 0;
     TailleTexte(ECHANTILLON, police, &largeur, &hauteur, fenetre);
-    if (hauteur < 1) hauteur = 1;  // no font: keep the line arithmetic defined
+    if (hauteur < 1)
+        hauteur = 1;  // no font: keep the line arithmetic defined
     zone->hauteurLigne = hauteur;
     zone->lignesVisibles = (y2 - y1 - 21) / hauteur;
     zone->caracteresVisibles = 0;
@@ -111,10 +116,10 @@ ZoneTexte *CreeZoneTexte(int id, int x1, int y1, int x2, int y2, const char *con
     zone->zone = CreeArdoise(ID_ZONE, x1, y1, x2 - 21, y2 - 21, nullptr, AlloueCouleur(255, 255, 255, fenetre),
                              ClicZoneTexte, zone, fenetre);
     int maximum = nombre - zone->lignesVisibles;
-    zone->ascenseurV = CreeAscenseur(0, 'v', x2 - 20, y1, x2, y2 - 20, 0, 0, maximum, fond,
-                                     ChangeAscenseurZoneTexte, zone, fenetre);
-    zone->ascenseurH = CreeAscenseur(2, 'h', x1, y2 - 20, x2 - 20, y2, 0, 0, maximum, fond,
-                                     ChangeAscenseurZoneTexte, zone, fenetre);
+    zone->ascenseurV =
+        CreeAscenseur(0, 'v', x2 - 20, y1, x2, y2 - 20, 0, 0, maximum, fond, ChangeAscenseurZoneTexte, zone, fenetre);
+    zone->ascenseurH =
+        CreeAscenseur(2, 'h', x1, y2 - 20, x2 - 20, y2, 0, 0, maximum, fond, ChangeAscenseurZoneTexte, zone, fenetre);
     ChangeLignesZoneTexte(zone, lignes, nombre);
     TraceLignesZoneTexte(zone, fenetre);
     fenetre->nbZonesTexte = fenetre->nbZonesTexte + 1;
@@ -162,14 +167,17 @@ void TraceLignesZoneTexte(ZoneTexte *zone, Fenetre *fenetre) {
         const char *ligne = zone->lignes[k];
         size_t longueur = strlen(ligne);
         std::string montre;
-        if (decalage >= 0 && size_t(decalage) <= longueur) montre.assign(ligne + decalage, longueur - decalage);
-        if (montre.size() > size_t(visibles) + 1) montre.resize(size_t(visibles) + 1);
+        if (decalage >= 0 && size_t(decalage) <= longueur)
+            montre.assign(ligne + decalage, longueur - decalage);
+        if (montre.size() > size_t(visibles) + 1)
+            montre.resize(size_t(visibles) + 1);
         EcritTexte(x1 + 5, y, montre.c_str(), zone->police, couleur, fenetre);
     }
 }
 
 void DetruitZoneTexte(ZoneTexte *zone, Fenetre *fenetre) {
-    if (zone == nullptr) return;
+    if (zone == nullptr)
+        return;
     fenetre->nbZonesTexte = fenetre->nbZonesTexte - 1;
     fenetre->zonesTexte = Delie(fenetre->zonesTexte, zone);
     free(zone);

@@ -1,15 +1,35 @@
 // The English column of the game's texts.
 #include "jeu/tables.h"
 
-const char *const textes_jeu[NB_TEXTES_JEU] = {
-    "VERSUS", "BOARD SIZE", "HUMAN", "COMPUTER", "1", "2", "3", "EXIT", "START",
-    "Scores", "Pawns", "HELP", "UNDO", "win", "Draw game",
-    "not possible here", "one should not cheat", "please to consult the assistance",
-    "please to consult the occuliste",
-    "impossible to cancel", "Player 1", "Player 2", "Pass a turn", "Clic to continue"};
+const char *const textes_jeu[NB_TEXTES_JEU] = {"VERSUS",
+                                               "BOARD SIZE",
+                                               "HUMAN",
+                                               "COMPUTER",
+                                               "1",
+                                               "2",
+                                               "3",
+                                               "EXIT",
+                                               "START",
+                                               "Scores",
+                                               "Pawns",
+                                               "HELP",
+                                               "UNDO",
+                                               "win",
+                                               "Draw game",
+                                               "not possible here",
+                                               "one should not cheat",
+                                               "please to consult the assistance",
+                                               "please to consult the occuliste",
+                                               "impossible to cancel",
+                                               "Player 1",
+                                               "Player 2",
+                                               "Pass a turn",
+                                               "Clic to continue"};
 
 const TextesOptions textes_options = {
-    "ok_en", "1.0", "ok_en [--zoom=N] [--help] [--version]",
+    "ok_en",
+    "1.0",
+    "ok_en [--zoom=N] [--help] [--version]",
     "Flipora, the Reversi game, in English.\n"
     "\n"
     "  --zoom=N, --zoom N  shows the window N times larger (N from 1 to 4); otherwise\n"
@@ -21,4 +41,5 @@ const TextesOptions textes_options = {
     "Exit statuses: 0 normal end; 1 out of memory; 2 a wait with no window;\n"
     "3 an image name or text too long; 4 no window, font, display or image;\n"
     "5 an invalid number box; 64 usage error.\n",
-    "unknown option", "invalid zoom (1 to 4)"};
+    "unknown option",
+    "invalid zoom (1 to 4)"};

@@ -24,9 +24,9 @@ namespace {
 enum { LARGEUR = 640, HAUTEUR = 480 };
 
 const char *const LIGNES[] = {
-    "Abricot",  "Banane",   "Cerise",   "Datte",    "Figue",     "Groseille", "Kiwi",
-    "Mangue",   "Myrtille", "Nectarine", "Orange",  "Pamplemousse rose de Floride", "Poire",
-    "Pomme",    "Prune",    "Raisin",
+    "Abricot", "Banane", "Cerise",   "Datte",     "Figue",  "Groseille",
+    "Kiwi",    "Mangue", "Myrtille", "Nectarine", "Orange", "Pamplemousse rose de Floride",
+    "Poire",   "Pomme",  "Prune",    "Raisin",
 };
 const int NB_LIGNES = sizeof LIGNES / sizeof LIGNES[0];
 
@@ -89,11 +89,13 @@ int LigneChoisie(void *, int) {
 
 // Paints the slate in its colour and leaves a dot wherever it is pressed.
 int ArdoiseTouchee(void *, int, int x, int y, int genre, int boutons) {
-    if (genre != GENRE_APPUI && boutons != 1) return 1;
+    if (genre != GENRE_APPUI && boutons != 1)
+        return 1;
     Fenetre *fenetre = galerie.fenetre;
     RemplitCercle(x, y, 3, galerie.encre, fenetre);
     Rafraichit(x - 4, y - 4, 9, 9, fenetre);
-    if (genre == GENRE_APPUI) Rapporte("ardoise %d %d", x, y);
+    if (genre == GENRE_APPUI)
+        Rapporte("ardoise %d %d", x, y);
     return 1;
 }
 
@@ -155,15 +157,17 @@ void ConstruitGauche(Fenetre *fenetre) {
 void ConstruitDroite(Fenetre *fenetre) {
     CreeFrame(320, 60, LARGEUR - 1, HAUTEUR - 1, nullptr, galerie.fond, fenetre);
     galerie.couleurArdoise = AlloueCouleur(255, 255, 255, fenetre);
-    galerie.ardoise = CreeArdoise(5, 340, 80, 560, 230, nullptr, galerie.couleurArdoise, ArdoiseTouchee, nullptr, fenetre);
-    galerie.vertical = CreeAscenseur(6, 'v', 590, 80, 610, 440, 0, 0, 20, galerie.face, AscenseurChange, nullptr, fenetre);
+    galerie.ardoise =
+        CreeArdoise(5, 340, 80, 560, 230, nullptr, galerie.couleurArdoise, ArdoiseTouchee, nullptr, fenetre);
+    galerie.vertical =
+        CreeAscenseur(6, 'v', 590, 80, 610, 440, 0, 0, 20, galerie.face, AscenseurChange, nullptr, fenetre);
     struct {
         const char *texte;
         RappelBouton rappel;
         void *donnee;
     } boutons[] = {
-        {"Message", OuvreMessage, nullptr}, {"Oui / Non", OuvreConfirmation, nullptr},
-        {"Fichier", OuvreSelecteur, nullptr}, {"Palette", OuvrePalette, nullptr},
+        {"Message", OuvreMessage, nullptr},           {"Oui / Non", OuvreConfirmation, nullptr},
+        {"Fichier", OuvreSelecteur, nullptr},         {"Palette", OuvrePalette, nullptr},
         {"Quitter", FermeToutRappel, &galerie.ecran},
     };
     // Two columns of buttons under the slate.
@@ -176,14 +180,16 @@ void ConstruitDroite(Fenetre *fenetre) {
 
 }  // namespace
 
-const TextesOptions textesOptions = {
-    "galerie", "1.0", "galerie [--zoom=N] [--help] [--version]",
-    "Chaque widget et chaque dialogue de la boite a outils ecran, a essayer.\n"
-    "\n"
-    "  --zoom=N, --zoom N  montre les fenetres N fois plus grandes (N de 1 a 4)\n"
-    "  --help              montre cette aide et termine\n"
-    "  --version           montre la version et termine\n",
-    "option inconnue", "zoom invalide (1 a 4)"};
+const TextesOptions textesOptions = {"galerie",
+                                     "1.0",
+                                     "galerie [--zoom=N] [--help] [--version]",
+                                     "Chaque widget et chaque dialogue de la boite a outils ecran, a essayer.\n"
+                                     "\n"
+                                     "  --zoom=N, --zoom N  montre les fenetres N fois plus grandes (N de 1 a 4)\n"
+                                     "  --help              montre cette aide et termine\n"
+                                     "  --version           montre la version et termine\n",
+                                     "option inconnue",
+                                     "zoom invalide (1 a 4)"};
 
 int main(int argc, char **argv) {
     LitLigneDeCommande(argc, argv, textesOptions, LARGEUR, HAUTEUR);
@@ -206,5 +212,6 @@ int main(int argc, char **argv) {
     ConstruitDroite(fenetre);
     Rapporte("galerie prete");
     Rafraichit(0, 0, LARGEUR, HAUTEUR, fenetre);
-    for (;;) AttendEvenement(galerie.ecran, fenetre);
+    for (;;)
+        AttendEvenement(galerie.ecran, fenetre);
 }

@@ -32,7 +32,8 @@ void Repond(Fenetre *boite) {
     const Utilisateur::Geste geste = u.gestes[u.boutonsVus.size()];
     u.boutonsVus.push_back(int{boite->nbBoutons});  // a copy: the record is packed
     u.fenetresVues = boite->ecran->nbFenetres;
-    for (Bouton *b = boite->boutons; b != nullptr; b = b->suivant) u.legendes.push_back(b->texte);
+    for (Bouton *b = boite->boutons; b != nullptr; b = b->suivant)
+        u.legendes.push_back(b->texte);
     const int x = geste == Utilisateur::CONTINUE ? 125 : geste == Utilisateur::OUI ? 188 : 62;
     if (geste == Utilisateur::FERME) {
         PfInjecteFermeture(boite->hwnd);
@@ -58,12 +59,12 @@ protected:
         AfficheMessage(Gris(), nullptr, Gris(), nullptr, AlloueCouleur(0, 0, 0, fenetre), texte, police, &ecran);
     }
     int Question() {
-        return DemandeConfirmation(Gris(), nullptr, Gris(), nullptr, AlloueCouleur(0, 0, 0, fenetre), "Sur?",
-                                   police, &ecran);
+        return DemandeConfirmation(Gris(), nullptr, Gris(), nullptr, AlloueCouleur(0, 0, 0, fenetre), "Sur?", police,
+                                   &ecran);
     }
     FILE *Ouvre(const std::string &nom, const char *mode) {
-        return OuvreFichierVerifie(Gris(), nullptr, Gris(), nullptr, AlloueCouleur(0, 0, 0, fenetre), nom.c_str(),
-                                   mode, police, &ecran);
+        return OuvreFichierVerifie(Gris(), nullptr, Gris(), nullptr, AlloueCouleur(0, 0, 0, fenetre), nom.c_str(), mode,
+                                   police, &ecran);
     }
     std::string Contenu(const std::string &nom) {
         std::ifstream f(nom);
@@ -71,7 +72,9 @@ protected:
         s << f.rdbuf();
         return s.str();
     }
-    void Ecrit(const std::string &nom, const char *contenu) { std::ofstream(nom) << contenu; }
+    void Ecrit(const std::string &nom, const char *contenu) {
+        std::ofstream(nom) << contenu;
+    }
 };
 
 TEST_F(Boites, TheMessageBoxIsAWindowOfItsOwnEndedByContinue) {
@@ -135,7 +138,8 @@ TEST_F(Boites, WhatIsNotARegularFileIsRefusedWithTheBox) {
 // A readable regular file that nobody may write, root included.
 TEST_F(Boites, AFailedReopenInTheModeAskedIsReported) {
     const char *nom = "/sys/kernel/notes";
-    if (access(nom, R_OK) != 0) GTEST_SKIP() << "no " << nom << " here";
+    if (access(nom, R_OK) != 0)
+        GTEST_SKIP() << "no " << nom << " here";
     utilisateur.gestes = {Utilisateur::CONTINUE};
     EXPECT_EQ(Ouvre(nom, "r+"), nullptr);
     EXPECT_EQ(utilisateur.boutonsVus, std::vector<int>{1});
@@ -184,7 +188,8 @@ TEST_F(Boites, AFileThatCannotBeWrittenIsReported) {
 }
 
 TEST_F(Boites, AnUnreadableExistingFileIsStillNotOverwrittenWithoutAYes) {
-    if (geteuid() == 0) GTEST_SKIP() << "root reads every file";
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root reads every file";
     const std::string nom = dossier + "/protege.txt";
     Ecrit(nom, "garde");
     chmod(nom.c_str(), 0200);

@@ -29,10 +29,16 @@ void Clique(Fenetre *f, int x, int y) {
     PfInjecteSouris(f->hwnd, MSG_BOUTON_GAUCHE_BAS, x, y, PF_MK_GAUCHE);
     PfInjecteSouris(f->hwnd, MSG_BOUTON_GAUCHE_HAUT, x, y, 0);
 }
-void Ok(Fenetre *f) { Clique(f, 295, 130); }
-void Annuler(Fenetre *f) { Clique(f, 295, 170); }
+void Ok(Fenetre *f) {
+    Clique(f, 295, 130);
+}
+void Annuler(Fenetre *f) {
+    Clique(f, 295, 170);
+}
 
-uint32_t Rgb(Couleur c) { return Valeur(c); }
+uint32_t Rgb(Couleur c) {
+    return Valeur(c);
+}
 
 class Palettes : public Banc {
 protected:

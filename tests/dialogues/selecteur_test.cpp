@@ -38,8 +38,12 @@ void Clique(Fenetre *f, int x, int y) {
     PfInjecteSouris(f->hwnd, MSG_BOUTON_GAUCHE_BAS, x, y, PF_MK_GAUCHE);
     PfInjecteSouris(f->hwnd, MSG_BOUTON_GAUCHE_HAUT, x, y, 0);
 }
-void Annuler(Fenetre *f) { Clique(f, 100, 265); }
-void Ok(Fenetre *f) { Clique(f, 250, 265); }
+void Annuler(Fenetre *f) {
+    Clique(f, 100, 265);
+}
+void Ok(Fenetre *f) {
+    Clique(f, 250, 265);
+}
 
 void EcritFichier(const std::string &chemin, const char *contenu) {
     FILE *f = fopen(chemin.c_str(), "w");
@@ -50,7 +54,8 @@ void EcritFichier(const std::string &chemin, const char *contenu) {
 
 std::string Lit(FILE *flux) {
     char ligne[64] = "";
-    if (fgets(ligne, sizeof ligne, flux) == nullptr) return "";
+    if (fgets(ligne, sizeof ligne, flux) == nullptr)
+        return "";
     return ligne;
 }
 
@@ -83,12 +88,14 @@ protected:
     }
     void TearDown() override {
         boiteConstruite = nullptr;
-        if (chdir(depart.c_str()) != 0) ADD_FAILURE() << "cannot go back to " << depart;
+        if (chdir(depart.c_str()) != 0)
+            ADD_FAILURE() << "cannot go back to " << depart;
         Banc::TearDown();
     }
 
     FILE *Choisit(const char *mode) {
-        if (chdir(dossier.c_str()) != 0) ADD_FAILURE() << "cannot enter " << dossier;
+        if (chdir(dossier.c_str()) != 0)
+            ADD_FAILURE() << "cannot enter " << dossier;
         FILE *flux = ChoisitFichier(Gris(), nullptr, Gris(), nullptr, AlloueCouleur(0, 0, 0, fenetre), "Fichier", mode,
                                     police, &ecran);
         EXPECT_EQ(ouvertes.size(), etapes.size());
@@ -98,8 +105,12 @@ protected:
     }
 
     // Presses line i of the directory list (left) or of the file list (right).
-    void Repertoire(Fenetre *f, int i) { Clique(f, 60, 90 + i * hauteur + hauteur / 2); }
-    void Fichier(Fenetre *f, int i) { Clique(f, 220, 90 + i * hauteur + hauteur / 2); }
+    void Repertoire(Fenetre *f, int i) {
+        Clique(f, 60, 90 + i * hauteur + hauteur / 2);
+    }
+    void Fichier(Fenetre *f, int i) {
+        Clique(f, 220, 90 + i * hauteur + hauteur / 2);
+    }
 };
 
 TEST_F(Selecteurs, TheReaderListsSubdirectoriesAfterTheParentAndFilesSortedByName) {

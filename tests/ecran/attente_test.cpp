@@ -13,7 +13,9 @@ namespace {
 
 class Attente : public ::testing::Test {
 protected:
-    void TearDown() override { FermeFenetres(); }
+    void TearDown() override {
+        FermeFenetres();
+    }
     Ecran &ecran = EcranDeTest();
 };
 

@@ -2,9 +2,9 @@
 
 #include "temporaire.h"
 
+#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
 std::vector<std::string> lignesDebogage;
 

@@ -51,8 +51,12 @@ std::vector<unsigned char> Fichier(int w, int h, int bits, int compression, cons
 
 class Bitmaps : public ::testing::Test {
 protected:
-    void SetUp() override { f = NouvelleFenetre(50, 50); }
-    void TearDown() override { FermeFenetres(); }
+    void SetUp() override {
+        f = NouvelleFenetre(50, 50);
+    }
+    void TearDown() override {
+        FermeFenetres();
+    }
     // Loads the bytes and reads the image's top-left and top-right pixels.
     bool Charge(const std::vector<unsigned char> &octets, uint32_t *gauche, uint32_t *droite, int *w = nullptr) {
         Surface *s = ChargeBitmap(f->directDraw, EcritFichier("essai.bmp", octets).c_str(), 0, 0);

@@ -10,8 +10,12 @@ const uint32_t fond = 0x0A141E;
 
 class Dessin : public ::testing::Test {
 protected:
-    void SetUp() override { f = NouvelleFenetre(200, 150); }
-    void TearDown() override { FermeFenetres(); }
+    void SetUp() override {
+        f = NouvelleFenetre(200, 150);
+    }
+    void TearDown() override {
+        FermeFenetres();
+    }
     // The pixels of colour `c` inside (0, 0)-(199, 149), as a count and a bounding box.
     int Compte(uint32_t c, int *x1 = nullptr, int *y1 = nullptr, int *x2 = nullptr, int *y2 = nullptr) {
         int n = 0, gx = 1000, gy = 1000, dx = -1, dy = -1;

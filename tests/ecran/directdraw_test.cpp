@@ -66,7 +66,9 @@ struct EtapeEnPanne {
 
 class MiseEnPlace : public ::testing::TestWithParam<EtapeEnPanne> {
 protected:
-    void TearDown() override { FermeFenetres(); }
+    void TearDown() override {
+        FermeFenetres();
+    }
 };
 
 TEST_P(MiseEnPlace, UneEtapeQuiEchoueDetruitLaFenetreEtNeRendRien) {

@@ -47,7 +47,8 @@ const TextesOptions textes = {"ok_fr", "1.0", "ok_fr [--zoom=N]", "aide\n", "opt
 
 TEST(Options, AideVersionEtErreursTerminentLeProgramme) {
     char programme[] = "ok_fr", aide[] = "--help", version[] = "--version", inconnue[] = "--bof";
-    char *avecAide[] = {programme, aide}, *avecVersion[] = {programme, version}, *avecInconnue[] = {programme, inconnue};
+    char *avecAide[] = {programme, aide}, *avecVersion[] = {programme, version},
+         *avecInconnue[] = {programme, inconnue};
     EXPECT_EXIT(LitLigneDeCommande(2, avecAide, textes, 800, 600), ::testing::ExitedWithCode(0), "");
     EXPECT_EXIT(LitLigneDeCommande(2, avecVersion, textes, 800, 600), ::testing::ExitedWithCode(0), "");
     EXPECT_EXIT(LitLigneDeCommande(2, avecInconnue, textes, 800, 600), ::testing::ExitedWithCode(STATUT_USAGE),

@@ -95,7 +95,7 @@ TEST_F(Texte, UnTexteCoupeAuxBlancsCommenceEnHautDuRectangle) {
     EcritTexteDansRectangle(100, 50, 100 + w + 4, 290, texte, police, Couleur{0, 0, 0}, f);
     int x1, y1, x2, y2;
     ASSERT_TRUE(Encre(&x1, &y1, &x2, &y2));
-    EXPECT_LT(y1, 50 + 20);   // starts at the top, not centred
+    EXPECT_LT(y1, 50 + 20);      // starts at the top, not centred
     EXPECT_GT(y2, 50 + 3 * 20);  // several lines
     EXPECT_GE(x1, 100);
     EXPECT_LE(x2, 100 + w + 4);

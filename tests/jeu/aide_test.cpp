@@ -34,12 +34,17 @@ Bilan Inventaire(const Partie &partie, bool marques = true) {
     Bilan bilan = {0, 0, 0, 0};
     for (int x = 0; x < partie.taille; x++) {
         for (int y = 0; y < partie.taille; y++) {
-            if (plateau[x][y] != 0) continue;
+            if (plateau[x][y] != 0)
+                continue;
             uint32_t vue = Vue(x, y, partie);
-            if (vue == RVB_AIDE) bilan.aide++;
-            else if (vue == RVB_PROP) bilan.prop++;
-            else if (vue == RVB_PLATEAU) bilan.plateauNu++;
-            else bilan.autres++;
+            if (vue == RVB_AIDE)
+                bilan.aide++;
+            else if (vue == RVB_PROP)
+                bilan.prop++;
+            else if (vue == RVB_PLATEAU)
+                bilan.plateauNu++;
+            else
+                bilan.autres++;
             if (marques && nb_retournes[x][y] != 0) {
                 EXPECT_TRUE(vue == RVB_AIDE || vue == RVB_PROP) << x << "," << y;
             }
@@ -51,7 +56,8 @@ Bilan Inventaire(const Partie &partie, bool marques = true) {
 int Legaux(int taille) {
     int n = 0;
     for (int x = 0; x < taille; x++)
-        for (int y = 0; y < taille; y++) n += nb_retournes[x][y] != 0;
+        for (int y = 0; y < taille; y++)
+            n += nb_retournes[x][y] != 0;
     return n;
 }
 
@@ -193,7 +199,8 @@ void JoueEtPasse(Partie *partie, int x, int y) {
 bool MessageAffiche() {
     for (int y = 330; y <= 400; y++)
         for (int x = 640; x <= 760; x++)
-            if (Pixel(x, y) != RVB_COTE) return true;
+            if (Pixel(x, y) != RVB_COTE)
+                return true;
     return false;
 }
 
@@ -203,7 +210,9 @@ protected:
         indique_tour = NoteTour;
         tour_indique = 0;
     }
-    void TearDown() override { indique_tour = nullptr; }
+    void TearDown() override {
+        indique_tour = nullptr;
+    }
 
     // The undo must refuse and change nothing.
     void ExpectRefus(Partie *partie) {
@@ -229,7 +238,8 @@ TEST_F(Annulation, RendLaPositionEtLeTrait) {
     PointCoup coin = CoinCase(2, 3, partie.origine);
     EXPECT_EQ(Pixel(coin.x + 49, coin.y + 25), RVB_PLATEAU) << "the played pawn is wiped out";
     EXPECT_EQ(Vue(2, 3, partie), RVB_AIDE) << "and the cell is a hint again";
-    for (const auto &p : partie.coups) ASSERT_EQ(p.x, -1);
+    for (const auto &p : partie.coups)
+        ASSERT_EQ(p.x, -1);
     Bilan bilan = Inventaire(partie);
     EXPECT_EQ(bilan.aide + bilan.prop, 4) << "the scan for the mover is redrawn";
     tour_indique = 0;

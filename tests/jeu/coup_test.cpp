@@ -22,11 +22,12 @@ TEST(Pauses, TableParNombreDeRetournements) {
     struct Palier {
         int de, a, ms;
     };
-    const Palier paliers[] = {{0, 0, 100}, {1, 1, 33},   {2, 2, 20},   {3, 3, 14},  {4, 4, 11},
-                              {5, 5, 9},   {6, 6, 7},    {7, 7, 6},    {8, 9, 5},   {10, 12, 4},
-                              {13, 16, 3}, {17, 24, 2},  {25, 49, 1},  {50, 200, 0}};
+    const Palier paliers[] = {{0, 0, 100}, {1, 1, 33},  {2, 2, 20},  {3, 3, 14},  {4, 4, 11},
+                              {5, 5, 9},   {6, 6, 7},   {7, 7, 6},   {8, 9, 5},   {10, 12, 4},
+                              {13, 16, 3}, {17, 24, 2}, {25, 49, 1}, {50, 200, 0}};
     for (const Palier &p : paliers)
-        for (int n = p.de; n <= p.a; n++) EXPECT_EQ(PauseAnimation(n) / 1000, p.ms) << "n = " << n;
+        for (int n = p.de; n <= p.a; n++)
+            EXPECT_EQ(PauseAnimation(n) / 1000, p.ms) << "n = " << n;
 }
 
 // Plays the legal move of the side to move at the cell of (px, py) as the
@@ -71,8 +72,7 @@ std::vector<uint32_t> vues;
 
 TEST(Animation, CinqVaguesPuisLesPionsDuJoueur) {
     Partie partie = PartieTest(8);
-    PlaceGrille({"........", "........", "..O.....", "...OOX..", "...X....", "........", "........",
-                 "........"});
+    PlaceGrille({"........", "........", "..O.....", "...OOX..", "...X....", "........", "........", "........"});
     ExploreCoups(partie);
     ASSERT_EQ(nb_retournes[2][3], 2);
     point_observe = Centre(3, 3, partie);
@@ -111,7 +111,8 @@ TEST(PosePion, UnPionAuBordDeLaFenetreEstCoupeNonEcrase) {
     AccesPixels a;
     ASSERT_EQ(PfAccede(degrade, &a), 0);
     for (int y = 0; y < 50; y++)
-        for (int x = 0; x < 50; x++) a.pixels[y * a.pas + x] = static_cast<uint32_t>(y * 5 << 8 | x * 5);
+        for (int x = 0; x < 50; x++)
+            a.pixels[y * a.pas + x] = static_cast<uint32_t>(y * 5 << 8 | x * 5);
     PfRelache(degrade);
     Pixmap *avant = partie.images[0][0];
     partie.images[0][0] = degrade;
@@ -139,30 +140,36 @@ TEST(PosePion, MarqueSansToucherAuPlateau) {
 std::vector<uint32_t> Panneau() {
     std::vector<uint32_t> pixels;
     for (int y = 305; y < 410; y++)
-        for (int x = 625; x < 775; x++) pixels.push_back(Pixel(x, y));
+        for (int x = 625; x < 775; x++)
+            pixels.push_back(Pixel(x, y));
     return pixels;
 }
 
 int Encre(const std::vector<uint32_t> &pixels) {
     int n = 0;
-    for (uint32_t p : pixels) n += p != RVB_COTE;
+    for (uint32_t p : pixels)
+        n += p != RVB_COTE;
     return n;
 }
 
 unsigned GrainePourReproche(int reproche) {
     for (unsigned graine = 1;; graine++) {
         srand(graine);
-        if (rand() % 4 == reproche) return graine;
+        if (rand() % 4 == reproche)
+            return graine;
     }
 }
 
 TEST(ValideClic, HorsDuPlateauRienNeBouge) {
     Partie partie = PartieTest(8);
-    for (auto &p : partie.coups) p = {3, 3};
+    for (auto &p : partie.coups)
+        p = {3, 3};
     RemplitRectangle(625, 305, 774, 409, noir, FenetreJeu());
     const int clics[][2] = {{99, 300}, {300, 99}, {500, 300}, {300, 500}, {550, 550}};
-    for (const auto &clic : clics) EXPECT_EQ(ValideClic(partie, clic[0], clic[1], partie.coups), 0);
-    for (const auto &p : partie.coups) ASSERT_EQ(p.x, 3) << "move list untouched";
+    for (const auto &clic : clics)
+        EXPECT_EQ(ValideClic(partie, clic[0], clic[1], partie.coups), 0);
+    for (const auto &p : partie.coups)
+        ASSERT_EQ(p.x, 3) << "move list untouched";
     EXPECT_EQ(Pixel(700, 350), 0u) << "panel untouched";
 }
 
@@ -173,7 +180,8 @@ TEST(ValideClic, ReprocheDessineePuisRemplacee) {
     EXPECT_EQ(ValideClic(partie, occupee.x, occupee.y, partie.coups), 0);
     std::vector<uint32_t> premiere = Panneau();
     EXPECT_GT(Encre(premiere), 0) << "a reproach is written";
-    for (const auto &p : partie.coups) ASSERT_EQ(p.x, -1) << "move list left cleared";
+    for (const auto &p : partie.coups)
+        ASSERT_EQ(p.x, -1) << "move list left cleared";
     EXPECT_EQ(plateau[3][3], 1);
 
     PointCoup vide = Centre(0, 0, partie);
@@ -194,7 +202,8 @@ TEST(GrandPlateau, TrenteRetournementsDUnCoup) {
     // From corner (0, 0): ten pawns of side +1 along the top row, the left
     // column and the diagonal, each closed by side -1 at the far edge.
     PlaceGrille({});
-    for (int k = 1; k <= 10; k++) plateau[k][0] = plateau[0][k] = plateau[k][k] = 1;
+    for (int k = 1; k <= 10; k++)
+        plateau[k][0] = plateau[0][k] = plateau[k][k] = 1;
     plateau[11][0] = plateau[0][11] = plateau[11][11] = -1;
     PointCoup clic = Centre(0, 0, partie);
     Joue(&partie, clic.x, clic.y);
@@ -214,9 +223,11 @@ TEST(GrandPlateau, LePlusLongCoupPossibleTientDansLaListe) {
     PlaceGrille({});
     for (int dx = -1; dx <= 1; dx++) {
         for (int dy = -1; dy <= 1; dy++) {
-            if (dx == 0 && dy == 0) continue;
+            if (dx == 0 && dy == 0)
+                continue;
             int k = 1;
-            while (SurPlateau(5 + (k + 1) * dx, 5 + (k + 1) * dy, 12)) plateau[5 + k * dx][5 + k * dy] = 1, k++;
+            while (SurPlateau(5 + (k + 1) * dx, 5 + (k + 1) * dy, 12))
+                plateau[5 + k * dx][5 + k * dy] = 1, k++;
             plateau[5 + k * dx][5 + k * dy] = -1;
         }
     }
@@ -236,14 +247,16 @@ bool Existe(const char *nom) {
 
 bool MemesPixels(Pixmap *a, Pixmap *b) {
     AccesPixels pa, pb;
-    if (!a || !b || PfAccede(a, &pa) != 0) return false;
+    if (!a || !b || PfAccede(a, &pa) != 0)
+        return false;
     if (PfAccede(b, &pb) != 0) {
         PfRelache(a);
         return false;
     }
     bool egaux = pa.largeur == pb.largeur && pa.hauteur == pb.hauteur;
     for (int y = 0; egaux && y < pa.hauteur; y++)
-        for (int x = 0; egaux && x < pa.largeur; x++) egaux = pa.pixels[y * pa.pas + x] == pb.pixels[y * pb.pas + x];
+        for (int x = 0; egaux && x < pa.largeur; x++)
+            egaux = pa.pixels[y * pa.pas + x] == pb.pixels[y * pb.pas + x];
     PfRelache(b);
     PfRelache(a);
     return egaux;
@@ -252,7 +265,8 @@ bool MemesPixels(Pixmap *a, Pixmap *b) {
 bool ImagesDesPions() {
     for (const auto &rangee : fichiers_pions)
         for (const char *nom : rangee)
-            if (!Existe(nom)) return false;
+            if (!Existe(nom))
+                return false;
     return true;
 }
 
@@ -265,7 +279,8 @@ bool MemeImageQueLeFichier(Pixmap *image, const char *nom) {
 }
 
 TEST(ImagesPions, RangeesDesDeuxJeux) {
-    if (!ImagesDesPions()) GTEST_SKIP() << "pawn frame files missing from the build folder: build the images target";
+    if (!ImagesDesPions())
+        GTEST_SKIP() << "pawn frame files missing from the build folder: build the images target";
     Partie partie = PartieTest(8);
     partie.jeu_pions[0] = 6;
     partie.jeu_pions[2] = 9;
@@ -289,7 +304,8 @@ TEST(ImagesPions, RangeesDesDeuxJeux) {
 }
 
 TEST(ImagesPions, DeuxCentsPartiesSansCroissance) {
-    if (!ImagesDesPions()) GTEST_SKIP() << "pawn frame files missing from the build folder: build the images target";
+    if (!ImagesDesPions())
+        GTEST_SKIP() << "pawn frame files missing from the build folder: build the images target";
     Partie partie = PartieTest(8);
     ChargeImagesPions(&partie);
     const size_t apresPremiere = OctetsAlloues();
@@ -300,7 +316,8 @@ TEST(ImagesPions, DeuxCentsPartiesSansCroissance) {
     }
     EXPECT_LT(OctetsAlloues(), apresPremiere + 2 * 1024 * 1024);
     for (int s = 0; s < 3; s += 2)
-        for (int f = 1; f <= 5; f++) EXPECT_NE(partie.images[s][f], nullptr);
+        for (int f = 1; f <= 5; f++)
+            EXPECT_NE(partie.images[s][f], nullptr);
 }
 
 }  // namespace

@@ -11,14 +11,18 @@ namespace {
 
 // Pawns side `joueur` would flip at (x, y), counted afresh from the board.
 int Retourne(int x, int y, int joueur, int taille) {
-    if (plateau[x][y] != 0) return 0;
+    if (plateau[x][y] != 0)
+        return 0;
     int total = 0;
     for (int dx = -1; dx <= 1; dx++) {
         for (int dy = -1; dy <= 1; dy++) {
-            if (dx == 0 && dy == 0) continue;
+            if (dx == 0 && dy == 0)
+                continue;
             int cx = x + dx, cy = y + dy, n = 0;
-            while (SurPlateau(cx, cy, taille) && plateau[cx][cy] == -joueur) cx += dx, cy += dy, n++;
-            if (SurPlateau(cx, cy, taille) && plateau[cx][cy] == joueur) total += n;
+            while (SurPlateau(cx, cy, taille) && plateau[cx][cy] == -joueur)
+                cx += dx, cy += dy, n++;
+            if (SurPlateau(cx, cy, taille) && plateau[cx][cy] == joueur)
+                total += n;
         }
     }
     return total;
@@ -27,7 +31,8 @@ int Retourne(int x, int y, int joueur, int taille) {
 bool PeutJouer(int joueur, int taille) {
     for (int x = 0; x < taille; x++)
         for (int y = 0; y < taille; y++)
-            if (Retourne(x, y, joueur, taille) > 0) return true;
+            if (Retourne(x, y, joueur, taille) > 0)
+                return true;
     return false;
 }
 
@@ -71,7 +76,8 @@ int JouePartie(int taille, int niveau1, int niveau2) {
             partie.joueur = joueur;
             peut = ExploreCoups(partie);
         }
-        if (::testing::Test::HasFailure()) return coups;
+        if (::testing::Test::HasFailure())
+            return coups;
     }
     EXPECT_FALSE(PeutJouer(-1, taille));
     EXPECT_FALSE(PeutJouer(1, taille));
@@ -90,7 +96,8 @@ int JoueSerie(int taille, int parties_par_paire) {
                                                   << niveau2 << ", game " << n);
                 EXPECT_GT(JouePartie(taille, niveau1, niveau2), 0);
                 parties++;
-                if (::testing::Test::HasFailure()) return parties;
+                if (::testing::Test::HasFailure())
+                    return parties;
             }
         }
     }

@@ -16,11 +16,10 @@ namespace {
 struct Image {
     bool lue = false;
     int largeur = 0, hauteur = 0, bits = 0, compression = -1;
-    std::vector<uint8_t> rvb;   // rows from the top, 3 bytes a pixel
+    std::vector<uint8_t> rvb;  // rows from the top, 3 bytes a pixel
 };
 
-uint32_t Mot(const std::vector<uint8_t> &o, size_t i, int octets)
-{
+uint32_t Mot(const std::vector<uint8_t> &o, size_t i, int octets) {
     uint32_t v = 0;
     for (int k = octets - 1; k >= 0; k--)
         v = (v << 8) | o[i + k];
@@ -28,8 +27,7 @@ uint32_t Mot(const std::vector<uint8_t> &o, size_t i, int octets)
 }
 
 // Reads an uncompressed 24-bit bottom-up BMP; other formats are reported, not decoded.
-Image Lit(const std::string &nom)
-{
+Image Lit(const std::string &nom) {
     Image im;
     std::ifstream f(nom, std::ios::binary);
     std::vector<uint8_t> o((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
@@ -40,8 +38,8 @@ Image Lit(const std::string &nom)
     im.bits = static_cast<int>(Mot(o, 28, 2));
     im.compression = static_cast<int>(Mot(o, 30, 4));
     size_t debut = Mot(o, 10, 4), ligne = (static_cast<size_t>(im.largeur) * 3 + 3) & ~size_t(3);
-    if (im.bits != 24 || im.compression != 0 || im.largeur <= 0 || im.hauteur <= 0 ||
-        Mot(o, 2, 4) != o.size() || o.size() < debut + ligne * im.hauteur)
+    if (im.bits != 24 || im.compression != 0 || im.largeur <= 0 || im.hauteur <= 0 || Mot(o, 2, 4) != o.size() ||
+        o.size() < debut + ligne * im.hauteur)
         return im;
     for (int y = im.hauteur - 1; y >= 0; y--)
         for (int x = 0; x < im.largeur; x++) {
@@ -56,24 +54,23 @@ struct Couleur3 {
     double r, g, b;
 };
 
-Couleur3 Pixel(const Image &im, int x, int y)
-{
+Couleur3 Pixel(const Image &im, int x, int y) {
     size_t p = 3 * (static_cast<size_t>(y) * im.largeur + x);
     return Couleur3{double(im.rvb[p]), double(im.rvb[p + 1]), double(im.rvb[p + 2])};
 }
 
-double Ecart(Couleur3 a, Couleur3 b)
-{
+double Ecart(Couleur3 a, Couleur3 b) {
     return std::sqrt((a.r - b.r) * (a.r - b.r) + (a.g - b.g) * (a.g - b.g) + (a.b - b.b) * (a.b - b.b));
 }
 
-double Luminance(Couleur3 c) { return 0.299 * c.r + 0.587 * c.g + 0.114 * c.b; }
+double Luminance(Couleur3 c) {
+    return 0.299 * c.r + 0.587 * c.g + 0.114 * c.b;
+}
 
-const char *const PREFIXES[8] = {"t2", "lap", "eb", "er", "rob", "ror", "vov", "vor"};   // sets 4 to 11
+const char *const PREFIXES[8] = {"t2", "lap", "eb", "er", "rob", "ror", "vov", "vor"};  // sets 4 to 11
 
 // Where an image on the board departs from the board texture under it: the figure.
-std::vector<bool> Figure(const Image &im, const Image &plateau)
-{
+std::vector<bool> Figure(const Image &im, const Image &plateau) {
     std::vector<bool> masque(static_cast<size_t>(im.largeur) * im.hauteur);
     for (int y = 0; y < im.hauteur; y++)
         for (int x = 0; x < im.largeur; x++)
@@ -84,8 +81,7 @@ std::vector<bool> Figure(const Image &im, const Image &plateau)
 
 // The part of a figure at least r pixels inside its edge: its body, without the
 // outline and the shadow that all figures share.
-std::vector<bool> Interieur(const Image &im, const std::vector<bool> &masque, int r)
-{
+std::vector<bool> Interieur(const Image &im, const std::vector<bool> &masque, int r) {
     std::vector<bool> interieur(masque.size());
     for (int y = r; y < im.hauteur - r; y++)
         for (int x = r; x < im.largeur - r; x++) {
@@ -99,8 +95,7 @@ std::vector<bool> Interieur(const Image &im, const std::vector<bool> &masque, in
 }
 
 // Mean colour of a figure's body, leaving out near-black ink (eyes, lines).
-Couleur3 CouleurMoyenne(const Image &im, const std::vector<bool> &masque)
-{
+Couleur3 CouleurMoyenne(const Image &im, const std::vector<bool> &masque) {
     std::vector<bool> corps = Interieur(im, masque, 2);
     Couleur3 s{0, 0, 0};
     int n = 0;
@@ -115,8 +110,7 @@ Couleur3 CouleurMoyenne(const Image &im, const std::vector<bool> &masque)
 }
 
 // Share of the union of two figures that both cover.
-double Recouvrement(const std::vector<bool> &a, const std::vector<bool> &b)
-{
+double Recouvrement(const std::vector<bool> &a, const std::vector<bool> &b) {
     int inter = 0, uni = 0;
     for (size_t i = 0; i < a.size(); i++) {
         inter += a[i] && b[i];
@@ -126,8 +120,7 @@ double Recouvrement(const std::vector<bool> &a, const std::vector<bool> &b)
 }
 
 // Columns the figure occupies.
-int LargeurFigure(const Image &im, const std::vector<bool> &masque)
-{
+int LargeurFigure(const Image &im, const std::vector<bool> &masque) {
     int gauche = im.largeur, droite = -1;
     for (int y = 0; y < im.hauteur; y++)
         for (int x = 0; x < im.largeur; x++)
@@ -139,8 +132,7 @@ int LargeurFigure(const Image &im, const std::vector<bool> &masque)
 }
 
 // Mean colour difference between two columns (or rows) of an image.
-double EcartLignes(const Image &im, int a, int b, bool colonnes)
-{
+double EcartLignes(const Image &im, int a, int b, bool colonnes) {
     int n = colonnes ? im.hauteur : im.largeur;
     double s = 0;
     for (int k = 0; k < n; k++)
@@ -150,23 +142,24 @@ double EcartLignes(const Image &im, int a, int b, bool colonnes)
 
 class Images : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { plateau = Lit("plateau.bmp"); }
+    static void SetUpTestSuite() {
+        plateau = Lit("plateau.bmp");
+    }
     static Image plateau;
 };
 Image Images::plateau;
 
-TEST_F(Images, EveryFileIsAnUncompressed24BitBitmapOfItsSize)
-{
+TEST_F(Images, EveryFileIsAnUncompressed24BitBitmapOfItsSize) {
     struct Attendu {
         std::string nom;
-        int largeur, hauteur;   // 0: any size
+        int largeur, hauteur;  // 0: any size
     };
     std::vector<Attendu> attendus = {
-        {"fond.bmp", 800, 600},   {"moquette.bmp", 0, 0}, {"plateau.bmp", 50, 50}, {"fleche.bmp", 32, 30},
-        {"cote.bmp", 85, 85},     {"prop.bmp", 48, 48},   {"aide.bmp", 48, 48},    {"frame1.bmp", 0, 0},
-        {"frame2.bmp", 0, 0},     {"frame3.bmp", 0, 0},   {"pion3.bmp", 50, 50},
-        {"icones/haut.bmp", 15, 15}, {"icones/bas.bmp", 15, 15},
-        {"icones/gauche.bmp", 15, 15}, {"icones/droite.bmp", 15, 15}};
+        {"fond.bmp", 800, 600},     {"moquette.bmp", 0, 0},        {"plateau.bmp", 50, 50},
+        {"fleche.bmp", 32, 30},     {"cote.bmp", 85, 85},          {"prop.bmp", 48, 48},
+        {"aide.bmp", 48, 48},       {"frame1.bmp", 0, 0},          {"frame2.bmp", 0, 0},
+        {"frame3.bmp", 0, 0},       {"pion3.bmp", 50, 50},         {"icones/haut.bmp", 15, 15},
+        {"icones/bas.bmp", 15, 15}, {"icones/gauche.bmp", 15, 15}, {"icones/droite.bmp", 15, 15}};
     for (const char *p : PREFIXES) {
         attendus.push_back({std::string(p) + ".bmp", 50, 50});
         for (int vue = 1; vue <= 4; vue++)
@@ -186,8 +179,7 @@ TEST_F(Images, EveryFileIsAnUncompressed24BitBitmapOfItsSize)
     }
 }
 
-TEST_F(Images, TexturesJoinSeamlesslyWhenTiled)
-{
+TEST_F(Images, TexturesJoinSeamlesslyWhenTiled) {
     for (const char *nom : {"plateau.bmp", "moquette.bmp", "cote.bmp", "frame1.bmp", "frame2.bmp", "frame3.bmp"}) {
         Image im = Lit(nom);
         ASSERT_TRUE(im.lue) << nom;
@@ -203,8 +195,7 @@ TEST_F(Images, TexturesJoinSeamlesslyWhenTiled)
     }
 }
 
-TEST_F(Images, PawnsAndMarkersCarryTheBoardAtCellPhase)
-{
+TEST_F(Images, PawnsAndMarkersCarryTheBoardAtCellPhase) {
     ASSERT_TRUE(plateau.lue);
     std::vector<std::string> noms = {"pion3.bmp", "aide.bmp", "prop.bmp"};
     for (const char *p : PREFIXES)
@@ -224,8 +215,7 @@ TEST_F(Images, PawnsAndMarkersCarryTheBoardAtCellPhase)
     }
 }
 
-TEST_F(Images, TurnArrowCarriesTheSidePanelAtBothOfItsPlaces)
-{
+TEST_F(Images, TurnArrowCarriesTheSidePanelAtBothOfItsPlaces) {
     Image fleche = Lit("fleche.bmp"), cote = Lit("cote.bmp");
     ASSERT_TRUE(fleche.lue && cote.lue);
     // The panel's tiles start at (609, 9); the arrow stands at (640, 60) or (725, 60).
@@ -239,8 +229,7 @@ TEST_F(Images, TurnArrowCarriesTheSidePanelAtBothOfItsPlaces)
     }
 }
 
-TEST_F(Images, OpposingSetsDifferInShapeBrightnessAndColour)
-{
+TEST_F(Images, OpposingSetsDifferInShapeBrightnessAndColour) {
     for (int pair = 0; pair < 8; pair += 2)
         for (int impair = 1; impair < 8; impair += 2) {
             Image a = Lit(std::string(PREFIXES[pair]) + ".bmp"), b = Lit(std::string(PREFIXES[impair]) + ".bmp");
@@ -256,8 +245,7 @@ TEST_F(Images, OpposingSetsDifferInShapeBrightnessAndColour)
         }
 }
 
-TEST_F(Images, FlipFramesTurnThePawnThroughItsEdge)
-{
+TEST_F(Images, FlipFramesTurnThePawnThroughItsEdge) {
     std::vector<bool> tranche = Figure(Lit("pion3.bmp"), plateau);
     int epaisseur = LargeurFigure(Lit("pion3.bmp"), tranche);
     for (const char *p : PREFIXES) {
@@ -284,8 +272,7 @@ TEST_F(Images, FlipFramesTurnThePawnThroughItsEdge)
     }
 }
 
-TEST_F(Images, HintAndSuggestionMarkersDifferInShapeAndColour)
-{
+TEST_F(Images, HintAndSuggestionMarkersDifferInShapeAndColour) {
     Image aide = Lit("aide.bmp"), prop = Lit("prop.bmp");
     ASSERT_TRUE(aide.lue && prop.lue);
     std::vector<bool> fa = Figure(aide, plateau), fp = Figure(prop, plateau);
@@ -296,8 +283,7 @@ TEST_F(Images, HintAndSuggestionMarkersDifferInShapeAndColour)
     EXPECT_GE(Ecart(CouleurMoyenne(aide, fa), CouleurMoyenne(prop, fp)), 80);
 }
 
-TEST_F(Images, ArrowIconsPointTheirWay)
-{
+TEST_F(Images, ArrowIconsPointTheirWay) {
     struct Sens {
         const char *nom;
         int dx, dy;
@@ -321,8 +307,7 @@ TEST_F(Images, ArrowIconsPointTheirWay)
 }
 
 // Mean brightness of a rectangle of an image, and how much it varies there.
-void Calme(const Image &im, int x1, int y1, int x2, int y2, double &moyenne, double &ecartType)
-{
+void Calme(const Image &im, int x1, int y1, int x2, int y2, double &moyenne, double &ecartType) {
     double s = 0, s2 = 0;
     int n = 0;
     for (int y = y1; y <= y2; y++)
@@ -336,8 +321,7 @@ void Calme(const Image &im, int x1, int y1, int x2, int y2, double &moyenne, dou
     ecartType = std::sqrt(std::max(0.0, s2 / n - moyenne * moyenne));
 }
 
-TEST_F(Images, TitleBackgroundLeavesCalmRoomForTheTitleTexts)
-{
+TEST_F(Images, TitleBackgroundLeavesCalmRoomForTheTitleTexts) {
     Image fond = Lit("fond.bmp");
     ASSERT_TRUE(fond.lue);
     double moyenne, ecartType;
@@ -354,4 +338,4 @@ TEST_F(Images, TitleBackgroundLeavesCalmRoomForTheTitleTexts)
     EXPECT_LT(ecartType, 30);
 }
 
-} // namespace
+}  // namespace

@@ -22,7 +22,8 @@ TEST(Poids, TablesParTaille) {
             }
         }
         for (int x : {h - 1, h})
-            for (int y : {h - 1, h}) EXPECT_EQ(poids[x][y], -2) << "centre of " << taille;
+            for (int y : {h - 1, h})
+                EXPECT_EQ(poids[x][y], -2) << "centre of " << taille;
         EXPECT_EQ(poids[0][0], 500);
         EXPECT_EQ(poids[bord][bord], 500);
     }
@@ -49,7 +50,8 @@ Partie GrillesNotees(int niveau, std::initializer_list<CaseNotee> cases) {
     memset(nb_retournes, 0, sizeof nb_retournes);
     memset(retournes_surs, 0, sizeof retournes_surs);
     for (int x = 0; x < 8; x++)
-        for (int y = 0; y < 8; y++) poids[x][y] = 0;
+        for (int y = 0; y < 8; y++)
+            poids[x][y] = 0;
     for (const CaseNotee &c : cases) {
         nb_retournes[c.x][c.y] = c.retournes;
         retournes_surs[c.x][c.y] = c.surs;
@@ -129,8 +131,7 @@ TEST(CoupOrdinateur, JoueLaCaseChoisieEtPasseLaMain) {
         Partie partie = PartieTest(8, 0, 0, niveau, niveau);
         partie.aide = 0;
         // Side -1 can take the corner (7, 7) or its neighbour (7, 6), two flips each.
-        PlaceGrille({"........", "........", "........", "........", "....X...", ".....O..", "....XOO.",
-                     "........"});
+        PlaceGrille({"........", "........", "........", "........", "....X...", ".....O..", "....XOO.", "........"});
         ASSERT_TRUE(ExploreCoups(partie));
         ASSERT_GT(nb_retournes[7][7], 0);
         Interface interface = {};

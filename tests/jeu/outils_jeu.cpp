@@ -16,11 +16,13 @@ std::vector<int> sommeils;
 
 Pixmap *PixmapUnie(uint32_t rvb) {
     Surface *surface = nullptr;
-    if (PfCreeSurface(fenetre_test->directDraw, 50, 50, &surface) != 0) return nullptr;
+    if (PfCreeSurface(fenetre_test->directDraw, 50, 50, &surface) != 0)
+        return nullptr;
     AccesPixels acces;
     if (PfAccede(surface, &acces) == 0) {
         for (int y = 0; y < acces.hauteur; y++)
-            for (int x = 0; x < acces.largeur; x++) acces.pixels[y * acces.pas + x] = rvb;
+            for (int x = 0; x < acces.largeur; x++)
+                acces.pixels[y * acces.pas + x] = rvb;
         PfRelache(surface);
     }
     return surface;
@@ -48,7 +50,8 @@ public:
         images_test[0][0] = PixmapUnie(RVB_PION_1);
         images_test[2][0] = PixmapUnie(RVB_PION_2);
         for (int s = 0; s < 3; s += 2)
-            for (int f = 1; f <= 5; f++) images_test[s][f] = PixmapUnie(RVB_TRAME + 16 * f + s + 1);
+            for (int f = 1; f <= 5; f++)
+                images_test[s][f] = PixmapUnie(RVB_TRAME + 16 * f + s + 1);
     }
 };
 
@@ -78,7 +81,8 @@ Partie PartieTest(int taille, int humain1, int humain2, int niveau1, int niveau2
     partie.niveau[0] = niveau1;
     partie.niveau[2] = niveau2;
     for (int s = 0; s < 3; s++)
-        for (int f = 0; f < 6; f++) partie.images[s][f] = images_test[s][f];
+        for (int f = 0; f < 6; f++)
+            partie.images[s][f] = images_test[s][f];
     partie.jeu_pions[0] = 4;
     partie.jeu_pions[2] = 5;
     snprintf(partie.nom[0], NB_NOM, "%s", textes_jeu[TEXTE_JOUEUR_1]);
@@ -112,7 +116,8 @@ void PlaceGrille(std::initializer_list<const char *> lignes) {
 
 uint32_t Pixel(int x, int y) {
     AccesPixels acces;
-    if (PfAccede(fenetre_test->arrierePlan, &acces) != 0) return 0xFFFFFFFF;
+    if (PfAccede(fenetre_test->arrierePlan, &acces) != 0)
+        return 0xFFFFFFFF;
     uint32_t valeur = acces.pixels[y * acces.pas + x] & 0xFFFFFF;
     PfRelache(fenetre_test->arrierePlan);
     return valeur;
@@ -122,9 +127,12 @@ Comptes CompteCases(int taille) {
     Comptes comptes = {0, 0, 0};
     for (int x = 0; x < taille; x++) {
         for (int y = 0; y < taille; y++) {
-            if (plateau[x][y] == -1) comptes.camp1++;
-            else if (plateau[x][y] == 1) comptes.camp2++;
-            else comptes.vides++;
+            if (plateau[x][y] == -1)
+                comptes.camp1++;
+            else if (plateau[x][y] == 1)
+                comptes.camp2++;
+            else
+                comptes.vides++;
         }
     }
     return comptes;
@@ -133,7 +141,8 @@ Comptes CompteCases(int taille) {
 int Tirages(unsigned graine, int rand_suivant) {
     srand(graine);
     for (int n = 0; n < 100000; n++) {
-        if (rand() == rand_suivant) return n;
+        if (rand() == rand_suivant)
+            return n;
     }
     return -1;
 }

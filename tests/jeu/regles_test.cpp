@@ -34,14 +34,7 @@ TEST(Geometrie, OrigineCasesEtPoints) {
 
 // From (4, 4), side -1 to move, each direction shows another situation.
 void PlaceEtoile() {
-    PlaceGrille({"X.......",
-                 ".O.....O",
-                 "..O...O.",
-                 "...OXO..",
-                 ".....OOX",
-                 "...OOO..",
-                 "..X.O...",
-                 "....O..."});
+    PlaceGrille({"X.......", ".O.....O", "..O...O.", "...OXO..", ".....OOX", "...OOO..", "..X.O...", "....O..."});
 }
 
 TEST(Retournements, ChaqueDirection) {
@@ -80,11 +73,13 @@ TEST(Retournements, CaseOccupeeNExamineRien) {
     PlaceEtoile();
     plateau[4][4] = 1;
     PointCoup liste[NB_COUPS];
-    for (auto &p : liste) p = {7, 7};
+    for (auto &p : liste)
+        p = {7, 7};
     Retournements r = EvalueCoup(4, 4, partie, liste, 1);
     EXPECT_EQ(r.nombre, 0);
     EXPECT_EQ(r.surs, 0);
-    for (const auto &p : liste) ASSERT_TRUE(Egaux(p, {7, 7}));
+    for (const auto &p : liste)
+        ASSERT_TRUE(Egaux(p, {7, 7}));
 }
 
 TEST(Retournements, SursSelonLaCaseDerriereLeCoup) {
@@ -124,7 +119,8 @@ void CopieGrille(int (&copie)[TAILLE_MAX][TAILLE_MAX], const int32_t (&grille)[T
 void ExpectGrillesEgales(const int (&attendue)[TAILLE_MAX][TAILLE_MAX], const int32_t (&grille)[TAILLE_MAX][TAILLE_MAX],
                          int taille) {
     for (int x = 0; x < taille; x++)
-        for (int y = 0; y < taille; y++) EXPECT_EQ(attendue[x][y], grille[x][y]) << "cell " << x << "," << y;
+        for (int y = 0; y < taille; y++)
+            EXPECT_EQ(attendue[x][y], grille[x][y]) << "cell " << x << "," << y;
 }
 
 TEST(Exploration, PionsHorsDuPetitPlateauSansEffet) {
@@ -140,7 +136,8 @@ TEST(Exploration, PionsHorsDuPetitPlateauSansEffet) {
     // would close that run and others if they counted.
     for (int x = 0; x < TAILLE_MAX; x++)
         for (int y = 0; y < TAILLE_MAX; y++)
-            if (x >= 6 || y >= 6) plateau[x][y] = -1;
+            if (x >= 6 || y >= 6)
+                plateau[x][y] = -1;
     ExploreCoups(partie);
     ExpectGrillesEgales(retournes, nb_retournes, 6);
     ExpectGrillesEgales(surs, retournes_surs, 6);
@@ -155,12 +152,7 @@ TEST(Exploration, CoinsA500VoisinsA0) {
     partie.aide = 0;
     // Side -1 can take corner (0, 0) along row 0 and play next to three
     // corners; corner (5, 5) is not legal.
-    PlaceGrille({".OX...",
-                 ".OX.O.",
-                 "..X.X.",
-                 "...O..",
-                 "......",
-                 "......"});
+    PlaceGrille({".OX...", ".OX.O.", "..X.X.", "...O..", "......", "......"});
     ASSERT_TRUE(ExploreCoups(partie));
     EXPECT_GT(nb_retournes[0][0], 0);
     EXPECT_EQ(retournes_surs[0][0], 500);
@@ -171,7 +163,8 @@ TEST(Exploration, CoinsA500VoisinsA0) {
     int voisinsLegaux = 0;
     for (const auto &v : voisins) {
         EXPECT_EQ(retournes_surs[v[0]][v[1]], 0) << "cell " << v[0] << "," << v[1];
-        if (nb_retournes[v[0]][v[1]] > 0) voisinsLegaux++;
+        if (nb_retournes[v[0]][v[1]] > 0)
+            voisinsLegaux++;
     }
     EXPECT_EQ(voisinsLegaux, 3) << "(0, 1), (4, 0) and (4, 4) stay legal";
 }
@@ -182,7 +175,8 @@ TEST(Exploration, DepartStandard) {
     EXPECT_TRUE(ExploreCoups(partie));
     int legaux = 0;
     for (int x = 0; x < 8; x++)
-        for (int y = 0; y < 8; y++) legaux += nb_retournes[x][y] != 0;
+        for (int y = 0; y < 8; y++)
+            legaux += nb_retournes[x][y] != 0;
     EXPECT_EQ(legaux, 4);
     EXPECT_EQ(nb_retournes[2][3], 1);
     EXPECT_EQ(nb_retournes[3][2], 1);
@@ -202,7 +196,8 @@ TEST(Comptage, ScoresEtCasesHorsJeu) {
     EXPECT_EQ(partie.score[2], 2);
     EXPECT_EQ(Pixel(634, 131), RVB_COTE) << "score box repainted";
     for (int x = 0; x < TAILLE_MAX; x++)
-        for (int y = 0; y < TAILLE_MAX; y++) plateau[x][y] = 1;
+        for (int y = 0; y < TAILLE_MAX; y++)
+            plateau[x][y] = 1;
     VidePlateau(&partie);
     EXPECT_EQ(CompteCases(8).vides, 64);
     EXPECT_EQ(plateau[8][0], 1);
@@ -221,7 +216,8 @@ long Feuilles(Partie partie, int profondeur) {
     int joueur = partie.joueur, taille = partie.taille;
     for (int x = 0; x < taille; x++) {
         for (int y = 0; y < taille; y++) {
-            if (retournes[x][y] == 0) continue;
+            if (retournes[x][y] == 0)
+                continue;
             if (profondeur == 1) {
                 total++;
                 continue;

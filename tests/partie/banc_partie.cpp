@@ -66,8 +66,7 @@ void Clique(int x, int y) {
 }
 
 void Traite() {
-    while (TesteClic(application.ecran, nullptr, nullptr, nullptr) != 0) {
-    }
+    while (TesteClic(application.ecran, nullptr, nullptr, nullptr) != 0) {}
 }
 
 void CliqueEtTraite(int x, int y) {
@@ -128,8 +127,7 @@ int CompteCouleur(Fenetre *fenetre, int x1, int y1, int x2, int y2, Couleur coul
 }
 
 std::vector<uint32_t> BoiteAttendue(const char *texte) {
-    Fenetre *essai =
-        CreeFenetre(100, 100, 250, 150, "", bleu_clair.r, bleu_clair.g, bleu_clair.b, &application.ecran);
+    Fenetre *essai = CreeFenetre(100, 100, 250, 150, "", bleu_clair.r, bleu_clair.g, bleu_clair.b, &application.ecran);
     CreeFrame(0, 0, 250, 90, fichiers_images[PIXMAP_MOQUETTE + 1], bleu_clair, essai);
     EcritTexteDansRectangle(10, 10, 240, 90, texte, police_jeu, noir, essai);
     std::vector<uint32_t> pixels = Pixels(essai, 0, 0, 249, 89);

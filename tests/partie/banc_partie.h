@@ -24,9 +24,14 @@ extern std::vector<std::vector<uint32_t>> boites;
 
 // Screen positions of the buttons used by the tests.
 enum {
-    X_GAUCHE = 155, X_DROITE = 645,  // centres of the setup screen's side panels
-    Y_HUMAIN = 287, Y_QUITTER_JOUER = 547,
-    X_COMMANDES = 700, Y_AIDE = 447, Y_ANNULER = 492, Y_QUITTER_JEU = 537
+    X_GAUCHE = 155,
+    X_DROITE = 645,  // centres of the setup screen's side panels
+    Y_HUMAIN = 287,
+    Y_QUITTER_JOUER = 547,
+    X_COMMANDES = 700,
+    Y_AIDE = 447,
+    Y_ANNULER = 492,
+    Y_QUITTER_JEU = 537
 };
 
 // Start-up to the setup screen, the title screen ended by one click.
@@ -63,16 +68,28 @@ int Pions(int cote);
 // A started program for each test.
 class Programme : public ::testing::Test {
 protected:
-    void SetUp() override { DemarreProgramme(); }
-    void TearDown() override { ArreteProgramme(); }
-    Partie &partie() { return application.partie; }
-    Fenetre *fenetre() { return application.fenetre; }
+    void SetUp() override {
+        DemarreProgramme();
+    }
+    void TearDown() override {
+        ArreteProgramme();
+    }
+    Partie &partie() {
+        return application.partie;
+    }
+    Fenetre *fenetre() {
+        return application.fenetre;
+    }
 };
 
 // Ends the test program if a wait that should return never does.
 struct Garde {
-    explicit Garde(unsigned secondes = 60) { alarm(secondes); }
-    ~Garde() { alarm(0); }
+    explicit Garde(unsigned secondes = 60) {
+        alarm(secondes);
+    }
+    ~Garde() {
+        alarm(0);
+    }
 };
 
 }  // namespace banc_partie

@@ -1,8 +1,8 @@
 // Start-up: the title screen and its images, the first setup screen, the
 // folder of the images, and the ways the program ends.
 #include <sys/stat.h>
-#include <climits>
 #include <unistd.h>
+#include <climits>
 
 #include <cstdlib>
 #include <string>
@@ -88,7 +88,7 @@ TEST_F(Reglages, LesChoixSurviventAuRetourEtLeTailleDuPlateauSuit) {
     Garde garde;
     ChoisitJoueur(1, 3);
     ChoisitJoueur(-1, 2);
-    ChoisitJoueur(-1, 0);  // a later choice of the group replaces the earlier one
+    ChoisitJoueur(-1, 0);      // a later choice of the group replaces the earlier one
     CliqueEtTraite(120, 490);  // pawn set 8
     CliqueEtTraite(680, 425);  // pawn set 7
     ChoisitTaille(10);
@@ -101,8 +101,8 @@ TEST_F(Reglages, LesChoixSurviventAuRetourEtLeTailleDuPlateauSuit) {
     EXPECT_EQ(fenetre()->nbArdoises, 0);
     for (int slot : std::vector<int>{SLOT_HUMAIN_1, SLOT_NIVEAU3_2, 8, 7, SLOT_TAILLE_10})
         EXPECT_TRUE(Surligne(slot)) << "slot " << slot;
-    for (int slot : std::vector<int>{SLOT_HUMAIN_2, SLOT_NIVEAU1_1, SLOT_NIVEAU2_1, SLOT_NIVEAU3_1, SLOT_NIVEAU1_2, SLOT_NIVEAU2_2, 4,
-                     5, 6, 9, 10, 11, SLOT_TAILLE_6, SLOT_TAILLE_8, SLOT_TAILLE_12})
+    for (int slot : std::vector<int>{SLOT_HUMAIN_2, SLOT_NIVEAU1_1, SLOT_NIVEAU2_1, SLOT_NIVEAU3_1, SLOT_NIVEAU1_2,
+                                     SLOT_NIVEAU2_2, 4, 5, 6, 9, 10, 11, SLOT_TAILLE_6, SLOT_TAILLE_8, SLOT_TAILLE_12})
         EXPECT_FALSE(Surligne(slot)) << "slot " << slot;
 }
 

@@ -8,10 +8,10 @@
 #include <string>
 
 #include "banc_partie.h"
-#include "memoire.h"
 #include "ecran/widgets/bouton.h"
 #include "ecran/widgets/frame.h"
 #include "ecran/widgets/texte.h"
+#include "memoire.h"
 
 using namespace banc_partie;
 
@@ -23,11 +23,11 @@ struct Coup {
 
 // A 6 x 6 game between two people in which side +1 has to pass after the
 // thirteenth move and side +1 wins by 26 pawns to 10 on a full board.
-const Coup partie_6x6[] = {
-    {1, 2, -1}, {1, 3, 1}, {2, 4, -1}, {1, 1, 1}, {0, 1, -1}, {1, 5, 1}, {3, 4, -1}, {4, 4, 1},
-    {3, 5, -1}, {4, 2, 1}, {0, 2, -1}, {1, 4, 1}, {4, 5, -1}, {5, 4, -1}, {5, 5, 1}, {5, 3, -1},
-    {5, 2, 1}, {3, 1, -1}, {4, 3, 1}, {2, 1, -1}, {0, 0, 1}, {0, 5, -1}, {2, 5, 1}, {4, 1, -1},
-    {4, 0, 1}, {0, 3, -1}, {1, 0, 1}, {5, 0, -1}, {0, 4, 1}, {3, 0, -1}, {5, 1, 1}, {2, 0, -1}};
+const Coup partie_6x6[] = {{1, 2, -1}, {1, 3, 1},  {2, 4, -1}, {1, 1, 1},  {0, 1, -1}, {1, 5, 1},  {3, 4, -1},
+                           {4, 4, 1},  {3, 5, -1}, {4, 2, 1},  {0, 2, -1}, {1, 4, 1},  {4, 5, -1}, {5, 4, -1},
+                           {5, 5, 1},  {5, 3, -1}, {5, 2, 1},  {3, 1, -1}, {4, 3, 1},  {2, 1, -1}, {0, 0, 1},
+                           {0, 5, -1}, {2, 5, 1},  {4, 1, -1}, {4, 0, 1},  {0, 3, -1}, {1, 0, 1},  {5, 0, -1},
+                           {0, 4, 1},  {3, 0, -1}, {5, 1, 1},  {2, 0, -1}};
 const int coup_avant_passe = 12;
 
 // The message area of the side panel holds a text when black pixels show in it.

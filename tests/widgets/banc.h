@@ -45,7 +45,8 @@ inline void EcritBitmap(const std::string &nom, int largeur, int hauteur) {
     const uint32_t taille = 54 + ligne * hauteur;
     std::vector<unsigned char> octets(taille, 0);
     auto ecrit32 = [&](int position, uint32_t v) {
-        for (int i = 0; i < 4; i++) octets[position + i] = static_cast<unsigned char>(v >> (8 * i));
+        for (int i = 0; i < 4; i++)
+            octets[position + i] = static_cast<unsigned char>(v >> (8 * i));
     };
     octets[0] = 'B';
     octets[1] = 'M';
@@ -109,8 +110,12 @@ protected:
         sommeil = nullptr;
     }
 
-    uint32_t Pixel(int x, int y) { return PixelDe(fenetre->arrierePlan, x, y); }
-    Couleur Gris() { return AlloueCouleur(128, 128, 128, fenetre); }
+    uint32_t Pixel(int x, int y) {
+        return PixelDe(fenetre->arrierePlan, x, y);
+    }
+    Couleur Gris() {
+        return AlloueCouleur(128, 128, 128, fenetre);
+    }
 
     std::string Image(const char *nom, int largeur = 4, int hauteur = 4) {
         const std::string chemin = dossier + "/" + nom;
@@ -122,26 +127,44 @@ protected:
     void Appuie(int x, int y, uint32_t boutons = PF_MK_GAUCHE) {
         PfInjecteSouris(fenetre->hwnd, MSG_BOUTON_GAUCHE_BAS, x, y, boutons);
     }
-    void Relache(int x, int y) { PfInjecteSouris(fenetre->hwnd, MSG_BOUTON_GAUCHE_HAUT, x, y, 0); }
-    void Bouge(int x, int y, uint32_t boutons) { PfInjecteSouris(fenetre->hwnd, MSG_SOURIS, x, y, boutons); }
-    void Tape(const char *utf8) { PfInjecteTexte(fenetre->hwnd, utf8); }
-    void Touche(int virtuel) { PfInjecteTouche(fenetre->hwnd, virtuel); }
+    void Relache(int x, int y) {
+        PfInjecteSouris(fenetre->hwnd, MSG_BOUTON_GAUCHE_HAUT, x, y, 0);
+    }
+    void Bouge(int x, int y, uint32_t boutons) {
+        PfInjecteSouris(fenetre->hwnd, MSG_SOURIS, x, y, boutons);
+    }
+    void Tape(const char *utf8) {
+        PfInjecteTexte(fenetre->hwnd, utf8);
+    }
+    void Touche(int virtuel) {
+        PfInjecteTouche(fenetre->hwnd, virtuel);
+    }
 
     // Hands every queued message to the window, as the program's polls do.
     void Traite() {
-        while (TesteClic(ecran, fenetre, nullptr, nullptr) != 0) {
-        }
+        while (TesteClic(ecran, fenetre, nullptr, nullptr) != 0) {}
     }
 };
 
 // Ends the test program if a wait that should return never does.
 struct Garde {
-    Garde() { alarm(20); }
-    ~Garde() { alarm(0); }
+    Garde() {
+        alarm(20);
+    }
+    ~Garde() {
+        alarm(0);
+    }
 };
 
 // Virtual keys the tests press.
-enum { VK_RETOUR = 0x0D, VK_EFFACE = 0x08, VK_FIN = 0x23, VK_DEBUT = 0x24, VK_GAUCHE = 0x25, VK_DROITE = 0x27,
-       VK_SUPPRIME = 0x2E };
+enum {
+    VK_RETOUR = 0x0D,
+    VK_EFFACE = 0x08,
+    VK_FIN = 0x23,
+    VK_DEBUT = 0x24,
+    VK_GAUCHE = 0x25,
+    VK_DROITE = 0x27,
+    VK_SUPPRIME = 0x2E
+};
 
 }  // namespace banc

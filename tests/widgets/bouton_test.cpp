@@ -36,7 +36,8 @@ protected:
     std::vector<uint32_t> Zone(int x1, int y1, int x2, int y2) {
         std::vector<uint32_t> pixels;
         for (int y = y1; y <= y2; y++)
-            for (int x = x1; x <= x2; x++) pixels.push_back(Pixel(x, y));
+            for (int x = x1; x <= x2; x++)
+                pixels.push_back(Pixel(x, y));
         return pixels;
     }
 };
@@ -96,13 +97,14 @@ TEST_F(Boutons, APressDrawsAndRefreshesThePressedLookThenTheRaisedOneBeforeTheCa
         sommeils.push_back(ms);
         pendantLaPause.push_back({PixelDe(vue->arrierePlan, 11, 11), PixelDe(vue->surfacePrimaire, 11, 11)});
     };
-    Bouton *b = CreeBouton(1, 10, 10, 80, 40, nullptr, nullptr, nullptr, Gris(), Gris(),
-                           [](void *, int) {
-                               pendantLeRappel.push_back(PixelDe(vue->arrierePlan, 11, 11));
-                               pendantLeRappel.push_back(PixelDe(vue->surfacePrimaire, 11, 11));
-                               return 1;
-                           },
-                           nullptr, fenetre);
+    Bouton *b = CreeBouton(
+        1, 10, 10, 80, 40, nullptr, nullptr, nullptr, Gris(), Gris(),
+        [](void *, int) {
+            pendantLeRappel.push_back(PixelDe(vue->arrierePlan, 11, 11));
+            pendantLeRappel.push_back(PixelDe(vue->surfacePrimaire, 11, 11));
+            return 1;
+        },
+        nullptr, fenetre);
     const uint32_t sombre = Valeur(NuanceCouleur(Gris(), 0.76f, fenetre));
     const uint32_t clair = Valeur(NuanceCouleur(Gris(), 1.24f, fenetre));
     EXPECT_EQ(Pixel(11, 11), clair);
@@ -166,8 +168,8 @@ TEST_F(Boutons, ColoursAreGivenFaceFirstAtCreationAndCaptionFirstWhenChanged) {
 
 TEST_F(Boutons, PlacedInAFrameCentredHorizontally) {
     Frame *frame = CreeFrame(0, 0, 101, 50, nullptr, Gris(), fenetre);
-    Bouton *b = CreeBoutonDansFrame(1, 'h', 5, 40, 20, "x", police, nullptr, Gris(), Gris(), nullptr, nullptr, frame,
-                                    fenetre);
+    Bouton *b =
+        CreeBoutonDansFrame(1, 'h', 5, 40, 20, "x", police, nullptr, Gris(), Gris(), nullptr, nullptr, frame, fenetre);
     EXPECT_EQ(b->x1, 30);
     EXPECT_EQ(b->x2, 71);
     EXPECT_EQ(b->y1, 5);
@@ -176,8 +178,8 @@ TEST_F(Boutons, PlacedInAFrameCentredHorizontally) {
 
 TEST_F(Boutons, AnImageSitsInsideTheOutlineAtItsNaturalSize) {
     const std::string image = Image("icone.bmp", 6, 5);
-    Bouton *b = CreeBouton(1, 10, 10, 100, 40, nullptr, nullptr, image.c_str(), Gris(), Gris(), nullptr, nullptr,
-                           fenetre);
+    Bouton *b =
+        CreeBouton(1, 10, 10, 100, 40, nullptr, nullptr, image.c_str(), Gris(), Gris(), nullptr, nullptr, fenetre);
     EXPECT_EQ(b->largeurImage, 6);
     EXPECT_EQ(Pixel(13, 13), PixelImage(0, 0));
     EXPECT_EQ(Pixel(18, 17), PixelImage(5, 4));

@@ -32,8 +32,12 @@ protected:
         Relache(x, y);
         Traite();
     }
-    void Moins() { Clique(60, 70); }
-    void Plus() { Clique(240, 70); }
+    void Moins() {
+        Clique(60, 70);
+    }
+    void Plus() {
+        Clique(240, 70);
+    }
 
     // Presses the entry, runs the keys given, and ends the edit with Return.
     template <typename Touches>
@@ -45,7 +49,9 @@ protected:
         Traite();
     }
 
-    static std::string Montre(BoiteNombre *b) { return b->saisie->texte; }
+    static std::string Montre(BoiteNombre *b) {
+        return b->saisie->texte;
+    }
 };
 
 TEST_F(BoitesNombre, ArrowsStepByOneAndStopAtTheBoundsButStillReport) {
@@ -92,7 +98,8 @@ TEST_F(BoitesNombre, NonDigitsVanishSoNegativesAreReachedByTheArrowOnly) {
     EXPECT_EQ(Montre(b), "4");
     EXPECT_EQ(b->valeur, 4);
 
-    for (int i = 0; i < 12; i++) Moins();
+    for (int i = 0; i < 12; i++)
+        Moins();
     EXPECT_EQ(Montre(b), "-5");
     EXPECT_EQ(b->valeur, -5);
     // Bringing the cursor to just after the sign removes the sign.

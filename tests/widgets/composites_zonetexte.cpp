@@ -32,7 +32,9 @@ protected:
         return 1;
     }
 
-    Couleur Encre() { return AlloueCouleur(0, 0, 100, fenetre); }
+    Couleur Encre() {
+        return AlloueCouleur(0, 0, 100, fenetre);
+    }
 
     // A list box 200 pixels wide with room for `lignes` lines and `reste` pixels more.
     ZoneTexte *Cree(const char *const *textes, int nombre, int lignes, int reste = 0) {
@@ -45,12 +47,15 @@ protected:
         const int haut = z->y1 + i * hauteur + hauteur / 4;
         for (int y = haut; y < haut + hauteur - 1; y++)
             for (int x = z->x1 + 5; x < z->zone->x2 - 2; x++)
-                if (Pixel(x, y) != BLANC) return true;
+                if (Pixel(x, y) != BLANC)
+                    return true;
         return false;
     }
 
     // A pixel of the right side of the highlight frame around shown line i.
-    uint32_t CoinCadre(ZoneTexte *z, int i) { return Pixel(z->x2 - 25, z->y1 + i * hauteur + hauteur / 2); }
+    uint32_t CoinCadre(ZoneTexte *z, int i) {
+        return Pixel(z->x2 - 25, z->y1 + i * hauteur + hauteur / 2);
+    }
 
     void Clique(int x, int y) {
         Appuie(x, y);
@@ -67,7 +72,8 @@ TEST_F(ZonesTexte, FewerLinesThanRoomShowsThemAllFromTheTop) {
     EXPECT_EQ(z->ascenseurV->minimum, 0);
     EXPECT_EQ(z->ascenseurV->maximum, 0);
     EXPECT_EQ(z->selection, -1);
-    for (int i = 0; i < 3; i++) EXPECT_TRUE(Encree(z, i)) << "line " << i;
+    for (int i = 0; i < 3; i++)
+        EXPECT_TRUE(Encree(z, i)) << "line " << i;
     EXPECT_FALSE(Encree(z, 3));
 }
 
@@ -81,7 +87,7 @@ TEST_F(ZonesTexte, APressPicksTheLineAndAPressBelowTheLastClearsThePick) {
 
     Clique(100, z->y1 + 5 * hauteur + hauteur / 2);
     EXPECT_EQ(z->selection, -1);
-    EXPECT_EQ(choix.size(), 1u);         // no callback for a press on no line
+    EXPECT_EQ(choix.size(), 1u);        // no callback for a press on no line
     EXPECT_EQ(CoinCadre(z, 1), clair);  // and no redraw: the old highlight stays
     TraceZoneTexte(z, fenetre);
     EXPECT_EQ(CoinCadre(z, 1), BLANC);
@@ -119,7 +125,8 @@ TEST_F(ZonesTexte, ScrollingRightPastAShortLineShowsItEmpty) {
     ZoneTexte *z = Cree(lignes, 2, 4);
     EXPECT_GT(z->caracteresVisibles, 2);
     EXPECT_EQ(z->ascenseurH->maximum, int(strlen(lignes[1])) - z->caracteresVisibles);
-    for (int i = 0; i < 2; i++) Clique(z->x2 - 30, z->y2 - 10);  // the horizontal bar's right arrow
+    for (int i = 0; i < 2; i++)
+        Clique(z->x2 - 30, z->y2 - 10);  // the horizontal bar's right arrow
     EXPECT_EQ(z->ascenseurH->valeur, 2);
     EXPECT_FALSE(Encree(z, 0));
     EXPECT_TRUE(Encree(z, 1));
@@ -148,7 +155,8 @@ TEST_F(ZonesTexte, NewLinesResetTheScrollAndAStalePickHighlightsNothing) {
     EXPECT_EQ(z->ascenseurV->valeur, 0);
     EXPECT_EQ(z->ascenseurV->maximum, 0);
     TraceZoneTexte(z, fenetre);
-    for (int i = 0; i < z->lignesVisibles; i++) EXPECT_EQ(CoinCadre(z, i), BLANC) << "line " << i;
+    for (int i = 0; i < z->lignesVisibles; i++)
+        EXPECT_EQ(CoinCadre(z, i), BLANC) << "line " << i;
     EXPECT_FALSE(Encree(z, 2));
 }
 

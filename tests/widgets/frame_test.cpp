@@ -23,10 +23,12 @@ TEST_F(Frames, BorderLinesSitAtTheirOffsetsOnEveryEdge) {
     // Across the middle row, left to right: groove dark, ridge light, ridge dark, groove light.
     const int xs[] = {99, 100, 101, 102, 103, 106, 107, 108, 109, 200, 290, 291, 292, 293, 296, 297, 298, 299, 300};
     const uint32_t ligne[] = {G, F, D, D, F, F, L, L, F, F, F, D, D, F, F, L, L, F, G};
-    for (size_t i = 0; i < std::size(xs); i++) EXPECT_EQ(Pixel(xs[i], 150), ligne[i]) << "x = " << xs[i];
+    for (size_t i = 0; i < std::size(xs); i++)
+        EXPECT_EQ(Pixel(xs[i], 150), ligne[i]) << "x = " << xs[i];
 
     const int ys[] = {99, 100, 101, 102, 103, 106, 107, 108, 109, 150, 190, 191, 192, 193, 196, 197, 198, 199, 200};
-    for (size_t i = 0; i < std::size(ys); i++) EXPECT_EQ(Pixel(200, ys[i]), ligne[i]) << "y = " << ys[i];
+    for (size_t i = 0; i < std::size(ys); i++)
+        EXPECT_EQ(Pixel(200, ys[i]), ligne[i]) << "y = " << ys[i];
 }
 
 TEST_F(Frames, ImageIsTiledInsideTheRidgeFromItsInnerCorner) {

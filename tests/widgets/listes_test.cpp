@@ -12,7 +12,6 @@
 #include "memoire.h"
 #include "widgets/banc.h"
 
-
 using namespace banc;
 
 namespace {
@@ -39,7 +38,8 @@ protected:
 
 TEST_F(Listes, NewestFirstAndConsistentAfterEachKindOfRemoval) {
     Bouton *b[5];
-    for (int i = 0; i < 5; i++) b[i] = NouveauBouton(i);
+    for (int i = 0; i < 5; i++)
+        b[i] = NouveauBouton(i);
     EXPECT_EQ(Identifiants(), (std::vector<int>{4, 3, 2, 1, 0}));
 
     DetruitBouton(b[4], fenetre);  // the head
@@ -107,7 +107,9 @@ TEST_F(Listes, ButtonsTextEntriesAndSlatesAreHitUpToTheirLastPixelOnly) {
 
 class Noms : public Listes {
 protected:
-    std::string Nom(size_t longueur) { return std::string(longueur, 'n'); }
+    std::string Nom(size_t longueur) {
+        return std::string(longueur, 'n');
+    }
 };
 
 TEST(AllocationDeWidget, ARefusedAllocationEndsTheProgramWithStatus1AndItsMessage) {
@@ -127,21 +129,19 @@ TEST_F(Noms, AnImageNameOf255CharactersEndsTheProgramWithStatus3) {
     const std::string nom = Nom(255);
     const char *n = nom.c_str();
     Couleur c = Gris();
-    EXPECT_EXIT(CreeFrame(0, 0, 50, 50, n, c, fenetre), ::testing::ExitedWithCode(3),
-                "Nom de l'image: n+ trop long");
+    EXPECT_EXIT(CreeFrame(0, 0, 50, 50, n, c, fenetre), ::testing::ExitedWithCode(3), "Nom de l'image: n+ trop long");
     EXPECT_EXIT(CreeArdoise(0, 0, 0, 50, 50, n, c, nullptr, nullptr, fenetre), ::testing::ExitedWithCode(3),
                 "Nom de l'image: n+ trop long");
     EXPECT_EXIT(CreeBouton(0, 0, 0, 50, 50, nullptr, nullptr, n, c, c, nullptr, nullptr, fenetre),
                 ::testing::ExitedWithCode(3), "Nom de l'image: n+ trop long");
     Bouton *bouton = NouveauBouton(1);
-    EXPECT_EXIT(ChangeImageBouton(bouton, n, fenetre), ::testing::ExitedWithCode(3),
-                "Nom de l'image: n+ trop long");
+    EXPECT_EXIT(ChangeImageBouton(bouton, n, fenetre), ::testing::ExitedWithCode(3), "Nom de l'image: n+ trop long");
 }
 
 TEST_F(Noms, LongCaptionsAreCutAtCreationAndRefusedLater) {
     const std::string long300 = Nom(300);
-    Bouton *bouton = CreeBouton(1, 0, 0, 50, 50, long300.c_str(), police, nullptr, Gris(), Gris(), nullptr,
-                                nullptr, fenetre);
+    Bouton *bouton =
+        CreeBouton(1, 0, 0, 50, 50, long300.c_str(), police, nullptr, Gris(), Gris(), nullptr, nullptr, fenetre);
     EXPECT_EQ(std::string(bouton->texte), Nom(255));
     const std::string long255 = Nom(255);
     EXPECT_EXIT(ChangeTexteBouton(bouton, long255.c_str(), fenetre), ::testing::ExitedWithCode(3),
@@ -154,8 +154,8 @@ TEST_F(Noms, TextEntryContentsOf255CharactersEndTheProgramWithStatus3) {
     const std::string long255 = Nom(255);
     const char *n = long255.c_str();
     Couleur c = Gris();
-    EXPECT_EXIT(CreeTexte(1, 0, 0, 100, 30, n, police, 300, c, nullptr, nullptr, fenetre),
-                ::testing::ExitedWithCode(3), "Texte initial: n+ trop long");
+    EXPECT_EXIT(CreeTexte(1, 0, 0, 100, 30, n, police, 300, c, nullptr, nullptr, fenetre), ::testing::ExitedWithCode(3),
+                "Texte initial: n+ trop long");
     Texte *texte = CreeTexte(1, 0, 0, 100, 30, "", police, 300, c, nullptr, nullptr, fenetre);
     EXPECT_EQ(texte->longueurMax, 256);
     EXPECT_EXIT(ChangeTexte(texte, n, fenetre), ::testing::ExitedWithCode(3), "Texte initial: n+ trop long");
@@ -170,8 +170,7 @@ TEST_F(Listes, RebuildingAScreenOfImageWidgetsAThousandTimesKeepsMemoryFlat) {
         for (int i = 0; i < 10; i++) {
             const int x = 10 + 35 * i;
             CreeFrame(x, 10, x + 30, 60, nom, Gris(), fenetre);
-            Bouton *b = CreeBouton(i, x, 70, x + 30, 100, "b", police, nom, Gris(), Gris(), nullptr, nullptr,
-                                   fenetre);
+            Bouton *b = CreeBouton(i, x, 70, x + 30, 100, "b", police, nom, Gris(), Gris(), nullptr, nullptr, fenetre);
             ChangeImageBouton(b, nom, fenetre);
             CreeArdoise(i, x, 110, x + 30, 160, nom, Gris(), nullptr, nullptr, fenetre);
         }

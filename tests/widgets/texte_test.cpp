@@ -43,7 +43,8 @@ protected:
 
     std::vector<int> Curseurs() {
         std::vector<int> c;
-        for (const Vue &v : vues) c.push_back(v.curseur);
+        for (const Vue &v : vues)
+            c.push_back(v.curseur);
         return c;
     }
 
@@ -76,7 +77,8 @@ TEST_F(Textes, KeysAtEitherEndChangeNothingButAreStillReported) {
     Touche(VK_RETOUR);
     Traite();
     EXPECT_EQ(Curseurs(), (std::vector<int>{0, 0, 2, 2, 2}));
-    for (const Vue &v : vues) EXPECT_EQ(v.texte, "xy");
+    for (const Vue &v : vues)
+        EXPECT_EQ(v.texte, "xy");
     ExpectFinEdition();
 }
 
@@ -186,8 +188,9 @@ TEST_F(Textes, APressOutsideEndsTheEditAndReachesTheButtonsBelow) {
 TEST_F(Textes, AnEventRaisedWhileEditingEndsTheProgramsWait) {
     Garde garde;
     Cree("");
-    CreeBouton(1, 300, 200, 380, 240, nullptr, nullptr, nullptr, Gris(), Gris(),
-               [](void *, int) { return static_cast<int>(CODE_EVENEMENT); }, nullptr, fenetre);
+    CreeBouton(
+        1, 300, 200, 380, 240, nullptr, nullptr, nullptr, Gris(), Gris(),
+        [](void *, int) { return static_cast<int>(CODE_EVENEMENT); }, nullptr, fenetre);
     Appuie(150, 70);
     Tape("a");
     Appuie(340, 220);
@@ -208,12 +211,13 @@ TEST_F(Textes, DestroyingTheEntryBeingEditedEndsItsEdit) {
 
 TEST_F(Textes, AScreenEmptiedFromACallbackDuringAnEditLeavesNothingPointingAtTheEntry) {
     Cree("");
-    CreeArdoise(1, 260, 200, 390, 290, nullptr, Gris(),
-                [](void *donnee, int, int, int, int, int) {
-                    VideFenetre(static_cast<Fenetre *>(donnee));
-                    return 1;
-                },
-                fenetre, fenetre);
+    CreeArdoise(
+        1, 260, 200, 390, 290, nullptr, Gris(),
+        [](void *donnee, int, int, int, int, int) {
+            VideFenetre(static_cast<Fenetre *>(donnee));
+            return 1;
+        },
+        fenetre, fenetre);
     Appuie(150, 70);
     Tape("a");
     Bouge(300, 250, 0);
