@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands a player or a maintainer needs on a fresh Debian machine:
 #   make run     installs what is missing, builds the programs, draws the images, starts ok_fr
 #   make test    the same set-up, then builds and runs every test, normal and sanitized builds

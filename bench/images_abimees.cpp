@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Damaged and hostile image files against the real program: each variant
 // takes the place of "plateau.bmp" (loaded by the title screen) in a copy of
 // the image folder, and the program runs on SDL's dummy driver. One line a

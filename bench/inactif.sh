@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the program costs while nobody plays: processor time over a few idle
 # seconds on the setup screen, the time from start to the title screen being
 # on the screen, and the resident memory. Runs the real program under a

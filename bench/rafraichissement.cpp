@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long one refresh of a pawn-sized rectangle takes: the engine refreshes
 // every board cell on every scan and every pawn of every animation frame, so
 // this cost bounds how fast a game can go once its pauses are gone.

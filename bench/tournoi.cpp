@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Computer against computer on 8 x 8 at every pair of strengths, both ways
 // round: how often each strength beats each other one, and how many games the
 // engine gets through per second once the animation's pauses are gone.

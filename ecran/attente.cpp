@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wait calls: the program hands control to the platform's messages until
 // a widget, a poll mode or a closed window raises an event.
 #include <cstdio>

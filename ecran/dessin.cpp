@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colours and the drawing primitives, written pixel by pixel on the back
 // buffer so that what they draw is exact and the same on every backend.
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a program finds its images: the working directory, the program's
 // own folder, then the folders its caller names (relative ones from the
 // program's folder, as an installed tree is laid out).

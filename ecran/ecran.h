@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ecran: the toolkit's chief header. Windows drawn into off-screen back
 // buffers and copied to the screen by rectangle, the event state and the
 // wait calls, colours, fonts, drawing primitives, pixmaps and refresh.

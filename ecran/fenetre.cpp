@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display record, windows, and the helpers every module shares.
 #include <algorithm>
 #include <cstdarg>

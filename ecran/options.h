@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of a program built on the toolkit, Linux fashion: the
 // zoom of its windows, --help and --version, and usage errors.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pixmaps, the refresh of screen rectangles and the toolkit's sleep.
 #include <algorithm>
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fonts and text: measured and drawn as single lines, centred, or broken at
 // blanks inside a rectangle.
 #include <cstdio>

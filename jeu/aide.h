@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Aids for people at the board: the hint markers' on/off switch and the
 // undo of the last move.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing a move: checking a person's click, placing pawns, the five-wave
 // flip animation, and the pawn images of the two chosen sets.
 #pragma once

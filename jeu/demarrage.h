@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start-up, in the steps a test can drive one by one: the
 // folder of the images, the toolkit, the window, the font, the colours and
 // the title screen; the first click and the setup screen; the endless loop.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The setup screen, on which the players choose sides, strengths, names,
 // pawn sets and board size, and the play screen with its board and side panel.
 #pragma once

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Install rules: both programs, their images, the desktop entries, the icon,
 # the AppStream metainfo and a manual page per program.
 # The programs look for their images in the data folder when neither the

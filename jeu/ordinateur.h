@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer player: the positional weights and the choice of a move
 // from the last scan's grids.
 #pragma once

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package (make deb): the install tree of a Release build under
 # /usr, the icon in the bitmap sizes desktops pick from, and the dependencies
 # dpkg-shlibdeps reads off the programs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state of one game of Reversi and its rules: the board and the working
 // grids, the game record, the geometry from cells to window pixels, the
 // evaluation of a move, the scan of all moves and the pawn count.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The programs' entry point: the command line, start-up, the title screen, then the endless
 // loop of setup and play. It never returns: the toolkit ends the process.
 #include "jeu/demarrage.h"

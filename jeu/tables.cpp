@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "jeu/tables.h"
 
 Couleur violet, bleu_clair, noir, blanc, bleu_moyen, bleu_fonce, jaune;

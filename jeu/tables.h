@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's program-wide tables: colours, font, bitmap files, loaded
 // images, pawn-set frames, the user-visible texts, and the record of the
 // game's widgets.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The turn flow: the start of a game, a person's press on the board, the
 // passing of the turn with computer moves and passes, the end of the game,
 // and the play screen's help and leave commands.

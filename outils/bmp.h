@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing a canvas as a 24-bit uncompressed Windows bitmap file.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Deterministic noise for the textures: the same picture on every build, and
 // periodic variants so that a texture's noise joins up across its edges.
 #pragma once

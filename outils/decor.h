@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures that are not pawns: the title and setup background, the turn
 // arrow and the toolkit's four arrow icons.
 #pragma once

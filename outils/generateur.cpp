@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every bitmap file of the game and of its toolkit into one folder:
 //   generateur FOLDER
 // The pictures depend on nothing but this code, so every build draws the same files.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages of the groups named (jeu: building and running
 # the game; tests: the test suites and the smoke tests; paquet: making the
 # Debian package), jeu and tests when none is named, and nothing when they are

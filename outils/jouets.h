@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The eight toys of the pawn sets, each drawn in its own units: the figure fills
 // the square from -50 to 50 on both axes, centred on (0, 0), y downwards.
 // A toy draws through the canvas's current map and modifiers, so the same

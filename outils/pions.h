@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pawns, flip frames and board markers: 50 x 50 (markers 48 x 48) images that
 // carry the board texture around their figure, sampled at the phase of a cell,
 // so that they blend into the board wherever the game lays them.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Contact sheets of the generated images, to look at them side by side:
 #   planche.sh BUILD_DIR OUT.png
 # writes OUT.png (every image with its name), OUT-retournements.png (the flip

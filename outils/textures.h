@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tiled textures of the game: board, carpet, side panel and setup panels.
 // Each one repeats seamlessly, since the game lays it in a grid of copies.
 #pragma once

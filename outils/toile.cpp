@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Anti-aliased fills by supersampling: every shape is tested in its own drawing
 // units at 16 points of each pixel, so any affine map (squash, rotation) stays exact.
 #include "toile.h"

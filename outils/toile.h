@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing surface of the artwork generator: floating-point pixels, an affine map
 // from drawing units to pixels, and anti-aliased fills of a few shape kinds.
 #pragma once

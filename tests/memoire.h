@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Heap bytes in use, for the tests that check that memory stays flat.
 #pragma once
 

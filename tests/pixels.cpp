@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pixels.h"
 
 uint32_t PixelSurface(Surface *surface, int x, int y) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pixel reads for every test program: the back buffer is what was drawn,
 // the window surface is what reached the screen.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test entry point: every test program runs on SDL's dummy video driver, so
 // windows exist and take injected input without a display.
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scratch folders for the test programs, gone when the program ends.
 #pragma once
 

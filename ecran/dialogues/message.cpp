@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message box, the yes/no box and the checked opening of a file.
 #include "ecran/dialogues/message.h"
 

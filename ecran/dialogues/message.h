@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The modal message box ("Continue") and yes/no box, each a window of its
 // own with its own wait, and the checked opening of a file that uses them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour palette. Picking a cell only changes the preview; the buttons
 // end the dialog.
 #include "ecran/dialogues/palette.h"

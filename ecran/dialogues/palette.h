@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour palette: a modal window in which the user picks one of 19 hues
 // by 23 intensities and confirms it.
 #pragma once

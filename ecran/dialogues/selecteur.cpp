@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file chooser. The lists show the real directory; the name entry is
 // what counts: "OK" hands its contents to the checked opening, and a refused
 // name brings the user back to the chooser.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file chooser: a modal window in which the user names a file, helped by
 // lists of the current directory's subdirectories and files; the name is
 // then opened with the checks of OuvreFichierVerifie.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bitmap loading into surfaces.
 #include "bitmap.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bitmap files into display surfaces: loading, reloading, palettes, colour
 // matching and colour keys.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // BMP files into 32-bit surfaces. The file is checked before SDL's loader
 // sees it: SDL would wait on a FIFO, and allocates whatever size a header
 // claims, so a small file could cost gigabytes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Display set-up of each window and the display-server result check.
 #include "directdraw.h"
 

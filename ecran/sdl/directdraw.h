@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Display set-up of a window and the result check through which every
 // display-server call of the toolkit is reported.
 #pragma once

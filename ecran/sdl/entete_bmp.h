@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Little-endian fields of a BMP file's headers.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Platform windows and the message queue: SDL windows stand for the
 // platform's, SDL events become messages one at a time, and waiting blocks
 // in SDL so that an idle program uses no processor.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test seams: failures armed for the next call of an operation, and input
 // queued as the window system would deliver it.
 #include "sdl_interne.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display backend's short list: what the toolkit needs of a display
 // server, a window system and a font renderer, over opaque handles.
 // Only the implementation of this header may include SDL, SDL_ttf or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window procedure every toolkit window shares: it turns platform
 // messages into the toolkit's behaviour (repaint, position, input routing
 // to the widget lists, the pending event).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the backend's files share: the records behind the platform's opaque
 // handles, the window list and the message queue, and the conversions
 // between SDL's terms and the toolkit's. Only ecran/sdl includes it.

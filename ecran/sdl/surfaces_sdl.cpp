@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Display-server objects and surfaces: the window surface stands for the
 // primary surface, 32-bit off-screen SDL surfaces for back buffers and
 // images; copies, pixel access and colour keys.

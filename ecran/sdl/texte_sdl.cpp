@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text through SDL_ttf and fontconfig, the Windows-1252 code page at the
 // backend's edges, and the diagnostics on standard error.
 #include "sdl_interne.h"

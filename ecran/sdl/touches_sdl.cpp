@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keys as the toolkit knows them: by their Windows virtual-key codes. Letters
 // follow the keyboard layout, as the platform's codes do; the keypad follows
 // Num Lock; the other printable keys are known by their place on the

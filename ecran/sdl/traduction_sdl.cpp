@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SDL events as the toolkit's platform messages: window events, the
 // pointer and its buttons, keys and typed text, the quit request.
 #include "sdl_interne.h"

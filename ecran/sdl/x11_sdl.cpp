@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the backend must do about the X server itself, beneath SDL.
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Slates: sunken areas that report pointer events.
 #include "ecran/widgets/ardoise.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The slate: a sunken area that hands every press, move and release inside
 // it to its callback; its owner draws on it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scroll bar. Its track, thumb and arrows are ordinary widgets in their
 // own lists; the record only ties them together and holds the value.
 #include "ecran/widgets/ascenseur.h"

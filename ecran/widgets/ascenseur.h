@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scroll bar: an integer between a minimum and a maximum, chosen with two
 // arrow buttons, presses in the track and a thumb dragged along it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number box: a text entry filtered to digits and kept within the
 // range, between two arrow buttons that step the value.
 #include "ecran/widgets/boitenombre.h"

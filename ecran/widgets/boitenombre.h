@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number box: an integer between a minimum and a maximum, typed in a text
 // entry or stepped by one with the arrows beside it.
 #pragma once

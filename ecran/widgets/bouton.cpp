@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Buttons: bevelled faces that show a press, then call back.
 #include "ecran/widgets/bouton.h"
 

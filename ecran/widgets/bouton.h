@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The button: a bevelled face with an optional image and caption that shows
 // itself pressed, then calls its callback.
 #pragma once

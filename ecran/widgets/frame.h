@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame: a passive panel with an etched double border and an optional
 // tiled image; buttons and text entries are placed relative to it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared widget helpers and the emptying of a window's widget lists.
 #include "ecran/widgets/listes.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the seven widget kinds share: their place in the window's lists,
 // the hit test, the relief shades, the allocation and image-name rules.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text entries: one-line editable texts.
 #include "ecran/widgets/texte.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text entry: a one-line editable text in a sunken white field, edited
 // from a press until Return or a press elsewhere.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list box. The lines belong to the caller; the box only reads them
 // when it draws, through the two scroll bars' values.
 #include "ecran/widgets/zonetexte.h"

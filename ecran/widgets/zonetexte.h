@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // List box: a caller's array of lines shown in a white area with two scroll
 // bars; a left press picks one line.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The French column of the game's texts.
 #include "jeu/tables.h"
 

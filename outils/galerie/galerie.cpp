@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit's gallery: every widget kind in one window, and buttons that
 // open each dialog. Each widget reports what it holds on standard output,
 // one line per change, so that a script can drive it and check the values.

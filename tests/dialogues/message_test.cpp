@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message box and the yes/no box, answered by a scripted user who
 // clicks as soon as each box is built, and the checked opening of files.
 #include "ecran/dialogues/message.h"

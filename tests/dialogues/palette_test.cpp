@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour palette driven through its own window: what each press and
 // button leaves as the answer, and what the preview shows.
 #include <functional>

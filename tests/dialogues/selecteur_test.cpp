@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file chooser: its directory reader on a real folder, and the dialog
 // driven through its own window (and the message box it may show).
 #include <limits.h>

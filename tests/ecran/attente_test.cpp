@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wait calls and the window procedure, driven by injected platform input.
 #include <gtest/gtest.h>
 

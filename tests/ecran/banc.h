@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the toolkit's tests share: one display record, windows that clean up
 // after themselves, pixel reads and captured debugger lines.
 #pragma once

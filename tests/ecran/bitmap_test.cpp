@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bitmap files into surfaces: every common encoding loads, malformed files
 // are refused without harm, and the palette, colour-match and key routines.
 #include <sys/stat.h>

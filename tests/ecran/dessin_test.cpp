@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing primitives, read back pixel by pixel from the back buffer.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display set-up's steps and failures, the result check, pixmap copies,
 // refresh and sleep.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line and the zoom: options and their errors, the automatic
 // choice, and a zoomed window's pixels and clicks.
 #include "ecran/options.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fonts and text placement. The glyphs depend on the installed fonts, so
 // these tests look only at where ink falls.
 #include <gtest/gtest.h>

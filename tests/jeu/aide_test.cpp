@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hints and undo: the markers a scan draws and clears, the one suggested
 // move, the help switch, and taking back the last move or refusing to.
 #include <cstring>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing a move: the click check and its reproaches, the pawn drawing, the
 // five waves of the flip animation with their pauses, the longest moves of a
 // 12 x 12 board, and the pawn images of the chosen sets.

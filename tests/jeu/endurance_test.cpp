@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Self-play soak: computer against computer at every pair of strengths on
 // every board size, each move checked against an independent statement of
 // the rules.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generated bitmap files, read back as the game will find them in the
 // working directory: format and sizes, seamless textures, pawns that blend
 // into the board, and pawn sets that two players can always tell apart.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer player: the weight tables, each strength's choice and its
 // tie rule, and the move it plays.
 #include <cstring>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared set-up of the engine tests: one game window with the font and the
 // colours, and solid-colour stand-ins for the game's images, so that one
 // pixel of the back buffer tells what the engine drew there.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules: geometry, flips and safe flips by direction, the scan and its
 // corner adjustments, the pawn count, and the move tree from the start.
 #include <cstring>

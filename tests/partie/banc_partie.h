@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the game tests share: the real program started up to its setup
 // screen, driven by queued clicks and keys through its own start-up and
 // main-loop steps, with sleeps recorded instead of slept, pixels read back

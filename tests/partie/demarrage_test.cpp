@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: the title screen and its images, the first setup screen, the
 // folder of the images, and the ways the program ends.
 #include <sys/stat.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole games driven through the real main loop: people at the board with
 // passes, refusals, help and undo; computers on every board size; names
 // typed on the setup screen; and memory that stays flat from game to game.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the smoke scripts, which source it: a private X server, the
 # program under test in it, real pointer clicks and key presses, screenshots
 # and pixel reads. POSIX sh.

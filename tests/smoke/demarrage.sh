@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program's start in a real X server: its window, titled "Flipora", shows
 # the title screen, which is the background picture with the three texts drawn
 # over it; the Escape key ends the program with status 0, from the title

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots for a person to look at, one PNG each: the title screen, the
 # setup screen of both builds, the play screen on 8 x 8 with hints and on
 # 12 x 12, the end-of-game box of a computer game on 6 x 6, and the gallery

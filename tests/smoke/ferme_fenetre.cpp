@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Asks a window to close as a window manager does for its close box: the
 // WM_DELETE_WINDOW message of the window-manager protocols. The smoke tests
 // run without a window manager, and xdotool can only destroy or kill.

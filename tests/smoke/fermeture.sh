@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Closing the window from the desktop during a game between two computer
 # sides on 12 x 12 at strength 3, which takes minutes and reads no input
 # until its end: the close request still ends the program at once, status 0.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The toolkit's gallery driven by real pointer and keyboard input: a text
 # entry edited, a scroll bar's thumb dragged, the other bar stepped, a list
 # scrolled and a line picked, a number box typed into and stepped, the slate

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A game against the computer, played with real clicks on the real program:
 # the setup choices (computer at strength 3 on the right, other pawn sets, a
 # board size changed and changed back), a refused click, three moves of the

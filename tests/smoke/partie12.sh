@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A whole game on 12 x 12 (or another size) between two people with help
 # on, played by real clicks to its end: before every move the screen must
 # show the board the rules give, with the hint markers on exactly the legal

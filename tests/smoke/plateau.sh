@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by commun.sh: the game's board, read off a screenshot of the game
 # window, and the rules it must obey (regles.awk), for a board of $TAILLE
 # cells a side. POSIX sh.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reversi rules on the boards that the smoke scripts read off the screen, so
 # that they can tell on their own which cells are legal and what a move must
 # leave on the board.

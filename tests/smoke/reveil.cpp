@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SDL wakes its wait by a message sent over a second connection to its newest
 // window; when that window is a box closed meanwhile, the server answers
 // BadWindow. The same answer, provoked here once the toolkit has opened its

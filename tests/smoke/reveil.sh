@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # An X error the server sends about SDL's own wakeup message must not end the
 # program: see reveil.cpp.
 #

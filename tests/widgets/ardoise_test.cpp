@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Slates: what their callbacks are told of presses, moves and releases, the
 // order in which stacked slates are offered an event, and their border.
 #include "ecran/widgets/ardoise.h"

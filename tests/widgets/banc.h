@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the widget and dialog tests share: a display with one window, sleeps
 // recorded instead of slept, pixels read back, small bitmap files written
 // on the fly, and input queued for the real wait calls.

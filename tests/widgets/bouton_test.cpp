@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Buttons: routing of a press through stacked buttons, the pressed look,
 // the caption's shortening and the setters.
 #include "ecran/widgets/bouton.h"

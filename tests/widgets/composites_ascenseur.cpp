@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scroll bar driven by real presses, drags and releases: its value
 // rules, its thumb's place and span, and its callback.
 #include <vector>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number box: arrows and typing kept within the range, the entry's
 // text and the value agreeing, and the refusal of an inverted range.
 #include <cstring>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list box: what it shows for its lines and scroll values, which line
 // a press picks, and its scroll ranges.
 #include <cstring>

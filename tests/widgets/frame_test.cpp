@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frames: the etched border read back from the back buffer, the tiled
 // image, and the placement of widgets inside a frame.
 #include "ecran/widgets/frame.h"

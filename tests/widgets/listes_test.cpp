@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The widget lists of a window: links, counts, emptying, hit edges, the
 // name limits and the release of images.
 #include <cstdint>

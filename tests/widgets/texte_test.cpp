@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text entries edited through the real wait calls: presses, keys and typed
 // text are queued as the platform delivers them, then handled by a poll.
 #include "ecran/widgets/texte.h"
