@@ -52,7 +52,7 @@ int main(int argc, char **argv) {
     }
     const char *pilote = getenv("SDL_VIDEODRIVER");
     printf("video driver: %s, zoom %d\n", pilote && *pilote ? pilote : "(default)", zoom);
-    PfFixeZoom(zoom);
+    plateforme.FixeZoom(zoom);
 
     static Ecran ecran;
     InitialiseEcran(&ecran);

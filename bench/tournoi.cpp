@@ -51,14 +51,14 @@ struct Bilan {
 
 Pixmap *Unie(uint32_t rvb) {
     Surface *surface = nullptr;
-    if (PfCreeSurface(fenetre->directDraw, 50, 50, &surface) != 0)
+    if (plateforme.CreeSurface(fenetre->directDraw, 50, 50, &surface) != 0)
         return nullptr;
     AccesPixels acces;
-    if (PfAccede(surface, &acces) == 0) {
+    if (plateforme.Accede(surface, &acces) == 0) {
         for (int y = 0; y < acces.hauteur; y++)
             for (int x = 0; x < acces.largeur; x++)
                 acces.pixels[y * acces.pas + x] = rvb;
-        PfRelache(surface);
+        plateforme.Relache(surface);
     }
     return surface;
 }
@@ -211,7 +211,7 @@ int main(int argc, char **argv) {
     }
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     // The pauses of the flip animation would be nearly all the time spent.
-    sommeil = [](int) {};
+    plateforme.Dort = [](int) {};
 
     InitialiseEcran(&ecran);
     fenetre = CreeFenetre(0, 0, 800, 600, "Flipora", 120, 202, 187, &ecran);

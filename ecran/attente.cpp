@@ -19,11 +19,11 @@ void ExigeFenetre(const Ecran &ecran) {
 // Takes one message and dispatches it; false for the platform's quit message.
 bool TraiteUnMessage(const Ecran &ecran, Fenetre *fenetre, int *resultat) {
     Message m;
-    PfPrendMessage(&m);
+    plateforme.PrendMessage(&m);
     if (m.type == MSG_QUITTE)
         return false;
     evenement.fenetreCapturee = fenetre;
-    PfTraduitMessage(m);
+    plateforme.TraduitMessage(m);
     *resultat = ecran.classe.procedure(m.fenetre, m.type, m.param1, m.param2);
     return true;
 }
@@ -54,7 +54,7 @@ Issue TraiteEnAttente(const Ecran &ecran, Fenetre *fenetre) {
     for (;;) {
         if (FenetrePerdue(fenetre))
             return FIN_ABRUPTE;
-        if (!PfMessageEnAttente())
+        if (!plateforme.MessageEnAttente())
             return FILE_VIDE;
         int resultat;
         if (!TraiteUnMessage(ecran, fenetre, &resultat))
@@ -99,7 +99,7 @@ int AttendClic(Ecran ecran, Fenetre *fenetre, int *x, int *y) {
     int resultat;
     // Each empty round blocks until the next message, so waiting costs nothing.
     while ((resultat = TesteClic(ecran, fenetre, x, y)) == 0)
-        PfAttendMessage();
+        plateforme.AttendMessage();
     return resultat;
 }
 

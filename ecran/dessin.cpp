@@ -17,7 +17,7 @@ struct Toile {
 
 Toile Ouvre(Fenetre *fenetre) {
     Toile t = {{nullptr, 0, 0, 0}, fenetre->arrierePlan, false};
-    if (t.surface && PfAccede(t.surface, &t.acces) == 0)
+    if (t.surface && plateforme.Accede(t.surface, &t.acces) == 0)
         t.ouverte = true;
     else
         ErreurFenetre(fenetre->hwnd, "Impossible de recuperer le DC\n");
@@ -26,7 +26,7 @@ Toile Ouvre(Fenetre *fenetre) {
 
 void Ferme(Toile &t) {
     if (t.ouverte)
-        PfRelache(t.surface);
+        plateforme.Relache(t.surface);
 }
 
 uint32_t Pixel(Couleur c) {
@@ -201,7 +201,7 @@ void TraceRectangleMap(int gauche, int haut, int droite, int bas, int ox, int oy
             int sx = Phase(x, ox, w), largeur = w - sx < droite - x ? w - sx : droite - x;
             RectanglePf source = {sx, sy, sx + largeur, sy + hauteur};
             RectanglePf destination = {x, y, x + largeur, y + hauteur};
-            PfCopie(fenetre->arrierePlan, &destination, pixmap, &source);
+            plateforme.Copie(fenetre->arrierePlan, &destination, pixmap, &source);
             x += largeur;
         }
         y += hauteur;

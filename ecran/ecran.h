@@ -2,12 +2,13 @@
 // ecran: the toolkit's chief header. Windows drawn into off-screen back
 // buffers and copied to the screen by rectangle, the event state and the
 // wait calls, colours, fonts, drawing primitives, pixmaps and refresh.
-// Nothing here names the platform underneath (ecran/sdl/plateforme.h).
+// Nothing here names the platform underneath: the toolkit reaches it only
+// through the port's table (ecran/plateforme.h).
 #pragma once
 
 #include <cstdint>
 
-#include "sdl/plateforme.h"
+#include "plateforme.h"
 
 // The event code: callbacks and hit tests return it to end the current wait.
 enum { CODE_EVENEMENT = -99, CODE_EVENEMENT_OCTET = 157 };
@@ -148,14 +149,10 @@ int ErreurFenetre(FenetrePf *hwnd, const char *message);
 int Hasard();
 // Packs two 32-bit values, `a` in the low half.
 uint64_t Paire(int a, int b);
-// Writes one line to the debugger output channel (through the capture seam).
+// Writes one line to the debugger output channel.
 void EcritDebogage(const char *texte);
 // Formats and writes one line to the debugger output channel.
 void EcritDebogagef(const char *format, ...) __attribute__((format(printf, 1, 2)));
-// Test seam: where debugger lines go (the platform's channel when null).
-extern void (*sortieDebogage)(const char *texte);
-// Test seam: how Dort sleeps (the platform's sleep when null).
-extern void (*sommeil)(int millisecondes);
 // The window record of a platform window, or null.
 Fenetre *TrouveFenetre(Ecran *ecran, FenetrePf *hwnd);
 

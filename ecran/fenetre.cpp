@@ -8,11 +8,10 @@
 #include <vector>
 
 #include "ecran.h"
-#include "sdl/directdraw.h"
-#include "sdl/procedure.h"
+#include "directdraw/directdraw.h"
+#include "directdraw/procedure.h"
 
 Evenement evenement = {0, 0, nullptr, -1, nullptr, 0, 0, 0};
-void (*sortieDebogage)(const char *texte) = nullptr;
 
 namespace {
 
@@ -41,10 +40,10 @@ void DelieFenetre(Fenetre *fenetre, Ecran *ecran) {
 // Releases the display objects a window holds (all of them: dialogs come and
 // go, and a back buffer is the size of the window).
 void LibereAffichage(Fenetre *fenetre) {
-    PfLibereSurface(fenetre->surfacePrimaire);
-    PfLibereSurface(fenetre->arrierePlan);
-    PfLibereObjetAffichage(fenetre->directDraw);
-    PfLibereClipper(fenetre->clipper);
+    plateforme.LibereSurface(fenetre->surfacePrimaire);
+    plateforme.LibereSurface(fenetre->arrierePlan);
+    plateforme.LibereObjetAffichage(fenetre->directDraw);
+    plateforme.LibereClipper(fenetre->clipper);
     fenetre->clipper = nullptr;
     fenetre->surfacePrimaire = fenetre->arrierePlan = nullptr;
     fenetre->directDraw = nullptr;
@@ -61,7 +60,7 @@ Fenetre *AbandonneFenetre(Fenetre *fenetre, Ecran *ecran) {
 }  // namespace
 
 void InitialiseEcran(Ecran *ecran) {
-    PfInitialise();
+    plateforme.Initialise();
     ecran->classe = ClasseFenetre{TraiteMessage, 4, {'T', 'W', 'S', 0}};
     ecran->nbFenetres = 0;
     ecran->premiereFenetre = nullptr;
@@ -86,18 +85,18 @@ Fenetre *CreeFenetre(int x, int y, int largeur, int hauteur, const char *titre, 
     LieFenetre(fenetre, ecran);
     fenetre->ecran = ecran;
     // SDL creates the window with exactly this client size: nothing to resize.
-    fenetre->hwnd = PfCreeFenetre(x, y, largeur, hauteur, titre, ecran->pleinEcran);
+    fenetre->hwnd = plateforme.CreeFenetre(x, y, largeur, hauteur, titre, ecran->pleinEcran);
     if (!fenetre->hwnd)
         return AbandonneFenetre(fenetre, ecran);
-    PfAssocieDonnee(fenetre->hwnd, ecran);
+    plateforme.AssocieDonnee(fenetre->hwnd, ecran);
     fenetreEnCreation = fenetre;
     int affichage = InitialiseDirectDraw(fenetre);
     fenetreEnCreation = nullptr;
     if (!affichage)
         return AbandonneFenetre(fenetre, ecran);
-    PfMontreFenetre(fenetre->hwnd);
+    plateforme.MontreFenetre(fenetre->hwnd);
     RectanglePf zone;
-    if (PfZoneClient(fenetre->hwnd, &zone))
+    if (plateforme.ZoneClient(fenetre->hwnd, &zone))
         fenetre->zoneEcran = Zone{zone.gauche, zone.haut, zone.droite, zone.bas};
     fenetre->fond = AlloueCouleur(r, g, b, fenetre);
     RemplitRectangle(0, 0, largeur, hauteur, fenetre->fond, fenetre);
@@ -119,7 +118,7 @@ void DetruitFenetre(Fenetre *fenetre, Ecran *ecran) {
     }
     // The platform window goes when a wait call handles this request: the
     // procedure no longer finds the record and leaves it to the platform.
-    PfPosteMessage(Message{fenetre->hwnd, MSG_FERME, 0, 0});
+    plateforme.PosteMessage(Message{fenetre->hwnd, MSG_FERME, 0, 0});
     if (evenement.fenetreCapturee == fenetre)
         evenement.fenetreCapturee = nullptr;
     free(fenetre);
@@ -174,10 +173,7 @@ uint64_t Paire(int a, int b) {
 }
 
 void EcritDebogage(const char *texte) {
-    if (sortieDebogage)
-        sortieDebogage(texte);
-    else
-        PfEcritDiagnostic(texte);
+    plateforme.EcritDiagnostic(texte);
 }
 
 void EcritDebogagef(const char *format, ...) {

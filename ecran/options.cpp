@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "sdl/plateforme.h"
+#include "plateforme.h"
 
 namespace {
 
@@ -89,8 +89,8 @@ void LitLigneDeCommande(int argc, char **argv, const TextesOptions &t, int large
     int echelle = EchelleBureau();
     // Without a scale published the automatic zoom is 1: no need to ask the display.
     if (zoom == 0)
-        zoom = echelle > 1 && PfZoneUtile(&largeurUtile, &hauteurUtile)
+        zoom = echelle > 1 && plateforme.ZoneUtile(&largeurUtile, &hauteurUtile)
                    ? ZoomAutomatique(largeurUtile, hauteurUtile, largeur, hauteur, echelle)
                    : 1;
-    PfFixeZoom(zoom);
+    plateforme.FixeZoom(zoom);
 }

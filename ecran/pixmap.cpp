@@ -5,10 +5,8 @@
 #include <cstring>
 
 #include "ecran.h"
-#include "sdl/bitmap.h"
-#include "sdl/directdraw.h"
-
-void (*sommeil)(int millisecondes) = nullptr;
+#include "directdraw/bitmap.h"
+#include "directdraw/directdraw.h"
 
 void ChargePixmap(const char *nom, Pixmap **pixmap, int *largeur, int *hauteur, Fenetre *fenetre) {
     Surface *surface = ChargeBitmap(fenetre->directDraw, nom, 0, 0);
@@ -18,14 +16,14 @@ void ChargePixmap(const char *nom, Pixmap **pixmap, int *largeur, int *hauteur, 
         char message[512];
         snprintf(message, sizeof message, "Peut pas charger pixmaps :%s.\n", nom ? nom : "");
         // What to mend, for a player or a packager: the file, and what is wrong with it.
-        const char *raison = PfRaisonBitmap();
+        const char *raison = RaisonBitmap();
         if (raison[0] != '\0')
             snprintf(message + strlen(message), sizeof message - strlen(message), "%s : %s\n", nom ? nom : "", raison);
         ErreurFenetre(fenetre->hwnd, message);
         return;
     }
     int w = 0, h = 0;
-    PfTailleSurface(surface, &w, &h);
+    plateforme.TailleSurface(surface, &w, &h);
     if (largeur)
         *largeur = w;
     if (hauteur)
@@ -44,7 +42,7 @@ void AffichePixmap(Pixmap *pixmap, int x, int y, int largeur, int hauteur, Fenet
         destination.gauche = 0;
     if (destination.droite == destination.gauche || destination.haut == destination.bas || !pixmap)
         return;
-    if (!VerifieDD(PfCopie(fenetre->arrierePlan, &destination, pixmap, nullptr)))
+    if (!VerifieDD(plateforme.Copie(fenetre->arrierePlan, &destination, pixmap, nullptr)))
         EcritDebogage("On a perdu une image");
 }
 
@@ -58,13 +56,13 @@ void ChargeEtAffichePixmap(const char *nom, int x, int y, Fenetre *fenetre) {
 }
 
 void LiberePixmap(Pixmap *pixmap) {
-    PfLibereSurface(pixmap);
+    plateforme.LibereSurface(pixmap);
 }
 
 void TaillePixmap(Pixmap *pixmap, int *largeur, int *hauteur) {
     int w = 0, h = 0;
     if (pixmap)
-        PfTailleSurface(pixmap, &w, &h);
+        plateforme.TailleSurface(pixmap, &w, &h);
     if (largeur)
         *largeur = w;
     if (hauteur)
@@ -81,7 +79,7 @@ void Rafraichit(int x, int y, int largeur, int hauteur, Fenetre *fenetre) {
         return;
     // The window surface is already in client coordinates: the copy lands
     // in place; the screen rectangle is what the diagnostic reports.
-    int32_t code = PfCopie(fenetre->surfacePrimaire, &source, fenetre->arrierePlan, &source);
+    int32_t code = plateforme.Copie(fenetre->surfacePrimaire, &source, fenetre->arrierePlan, &source);
     if (VerifieDD(code))
         return;
     Zone z = fenetre->zoneEcran;
@@ -93,9 +91,5 @@ void Rafraichit(int x, int y, int largeur, int hauteur, Fenetre *fenetre) {
 void Dort(int duree) {
     if (duree <= 0)
         return;
-    int millisecondes = duree / 1000;
-    if (sommeil)
-        sommeil(millisecondes);
-    else
-        PfDort(millisecondes);
+    plateforme.Dort(duree / 1000);
 }

@@ -22,14 +22,14 @@ std::string SansTabulations(const char *texte) {
 }
 
 void Mesure(const std::string &ligne, Police police, int *largeur, int *hauteur) {
-    PfTailleTexte(police, ligne.c_str(), largeur, hauteur);
+    plateforme.TailleTexte(police, ligne.c_str(), largeur, hauteur);
 }
 
 // Draws one line with its top-left corner at (x, y), clipped to the box.
 void Ecrit(const std::string &ligne, int x, int y, Police police, Couleur couleur, const RectanglePf &boite,
            Fenetre *fenetre) {
     uint32_t rgb = (static_cast<uint32_t>(couleur.r) << 16) | (static_cast<uint32_t>(couleur.g) << 8) | couleur.b;
-    if (PfEcritTexte(fenetre->arrierePlan, police, x, y, ligne.c_str(), rgb, boite) != 0)
+    if (plateforme.EcritTexte(fenetre->arrierePlan, police, x, y, ligne.c_str(), rgb, boite) != 0)
         ErreurFenetre(fenetre->hwnd, "Impossible de recuperer le DC\n");
 }
 
@@ -69,14 +69,14 @@ std::vector<std::string> Coupe(const std::string &texte, Police police, int larg
 Police OuvrePolice(const char *nom, int hauteur, Fenetre *) {
     if (!nom)
         return nullptr;
-    Police police = PfOuvrePolice(nom, hauteur);
+    Police police = plateforme.OuvrePolice(nom, hauteur);
     if (!police)
         fprintf(stderr, "la police %s n'est pas disponible.\n", nom);
     return police;
 }
 
 void FermePolice(Police police, Fenetre *fenetre) {
-    PfFermePolice(police);
+    plateforme.FermePolice(police);
     if (fenetre && fenetre->policeEcran)
         fenetre->policeEcran->police = 0;
 }

@@ -3,10 +3,10 @@
 
 uint32_t PixelSurface(Surface *surface, int x, int y) {
     AccesPixels a;
-    if (PfAccede(surface, &a) != 0)
+    if (plateforme.Accede(surface, &a) != 0)
         return 0xFFFFFFFF;
     uint32_t p = x < 0 || y < 0 || x >= a.largeur || y >= a.hauteur ? 0xFFFFFFFF : a.pixels[y * a.pas + x] & 0xFFFFFF;
-    PfRelache(surface);
+    plateforme.Relache(surface);
     return p;
 }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "port/port_essai.h"
+
 #if defined(__SANITIZE_ADDRESS__)
 // Fontconfig keeps its configuration and caches for the life of the process.
 extern "C" const char *__lsan_default_suppressions() {
@@ -23,6 +25,7 @@ extern "C" const char *__lsan_default_options() {
 
 int main(int argc, char **argv) {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
+    InstallePortEssai();
     ::testing::InitGoogleTest(&argc, argv);
     // Death tests fork a program that may already hold platform state.
     GTEST_FLAG_SET(death_test_style, "threadsafe");

@@ -7,8 +7,6 @@
 #include "ecran/widgets/bouton.h"
 #include "ecran/widgets/frame.h"
 
-void (*boiteConstruite)(Fenetre *boite) = nullptr;
-
 // What both boxes are made of, in the order their callers give it.
 struct Apparence {
     Couleur fond;
@@ -46,8 +44,6 @@ static void AttendBoite(Fenetre *boite, Ecran *ecran) {
     Rafraichit(0, 0, boite->largeur, boite->hauteur, boite);
     // A box that lost its window while being built (an image that failed)
     // is nobody's to answer: its wait ends at once.
-    if (boiteConstruite != nullptr && FenetreVivante(boite))
-        boiteConstruite(boite);
     AttendEvenement(*ecran, boite);
     DetruitFenetre(boite, ecran);
 }

@@ -17,7 +17,3 @@ int DemandeConfirmation(Couleur fond, const char *image, Couleur couleurBouton, 
 // file and asking before an existing one is overwritten; null when not opened.
 FILE *OuvreFichierVerifie(Couleur fond, const char *image, Couleur couleurBouton, const char *imageBouton,
                           Couleur couleurTexte, const char *nomFichier, const char *mode, Police police, Ecran *ecran);
-
-// Test seam: when set, called with each box's window once it is built, just
-// before its wait starts (to queue the answer of a scripted user).
-extern void (*boiteConstruite)(Fenetre *boite);

@@ -106,8 +106,6 @@ Couleur ChoisitCouleur(Police police, Ecran *ecran) {
     CreeArdoise(1, 0, 0, 239, HAUTEUR, nullptr, bleu, ClicPalette, &palette, fenetre);
     ClicPalette(&palette, -1, -1, -1, 0, 0);
 
-    if (boiteConstruite != nullptr)
-        boiteConstruite(fenetre);
     AttendEvenement(*ecran, fenetre);
     DetruitFenetre(fenetre, ecran);
     return palette.choisie;

@@ -195,8 +195,6 @@ FILE *ChoisitFichier(Couleur fond, const char *image, Couleur couleurBouton, con
     Selecteur selecteur = {};
     selecteur.fenetre = fenetre;
     ConstruitSelecteur(&selecteur, fond, image, couleurBouton, imageBouton, couleurTexte, police);
-    if (boiteConstruite != nullptr)
-        boiteConstruite(fenetre);
     FILE *flux = nullptr;
     while (flux == nullptr) {
         // Cleared before each wait: a window closed by the platform takes no name.

@@ -91,7 +91,7 @@ void PfInitialise() {
 
 FenetrePf *PfCreeFenetre(int x, int y, int largeur, int hauteur, const char *titre, int pleinEcran) {
     PfInitialise();
-    if (Panne(PF_OP_FENETRE) || !VideoPrete)
+    if (!VideoPrete)
         return nullptr;
     uint32_t drapeaux = SDL_WINDOW_HIDDEN | (pleinEcran ? SDL_WINDOW_BORDERLESS : 0);
     std::string titreUtf8 = Utf8De1252(titre ? titre : "");

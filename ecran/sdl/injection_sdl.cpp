@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Test seams: failures armed for the next call of an operation, and input
-// queued as the window system would deliver it.
+// The test port's input: events queued as the window system would deliver
+// them. Only the test programs link this file.
 #include "sdl_interne.h"
+#include "tests/port/port_essai.h"
 
 namespace {
-
-int pannes[PF_OP_NOMBRE];
 
 void Pousse(SDL_Event &e) {
     SDL_PushEvent(&e);
@@ -26,16 +25,6 @@ void PousseFenetre(FenetrePf *fenetre, uint8_t genre, int donnee1, int donnee2) 
 }
 
 }  // namespace
-
-int Panne(OperationPf operation) {
-    int code = pannes[operation];
-    pannes[operation] = 0;
-    return code;
-}
-
-void PfPanneSuivante(OperationPf operation, int code) {
-    pannes[operation] = code;
-}
 
 void PfInjecteSouris(FenetrePf *fenetre, int type, int x, int y, uint32_t boutons) {
     if (!fenetre->sdl)

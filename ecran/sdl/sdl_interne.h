@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the backend's files share: the records behind the platform's opaque
-// handles, the window list and the message queue, and the conversions
-// between SDL's terms and the toolkit's. Only ecran/sdl includes it.
+// What the SDL port's files share: the records behind the platform's opaque
+// handles, the window list and the message queue, the conversions between
+// SDL's terms and the toolkit's, and the operations the port's table names.
+// Only ecran/sdl includes it.
 #pragma once
 
 #include <SDL.h>
@@ -11,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "plateforme.h"
+#include "ecran/plateforme.h"
 
 // Kept after its SDL window is gone, so that the records still naming it
 // (a primary surface, a window record) see a dead window, not freed memory.
@@ -52,8 +53,6 @@ extern std::deque<Message> postes;
 // window just destroyed harmless to the program too; nothing off X11.
 void PrepareServeurX();
 
-// A failure armed by a test for the next call of an operation, or 0.
-int Panne(OperationPf operation);
 // The live window SDL knows by that id, or null.
 FenetrePf *FenetreDeId(uint32_t id);
 
@@ -71,3 +70,48 @@ std::vector<int> CodesDeUtf8(const char *texte);
 SDL_Surface *Pixels(Surface *surface);
 // A 32-bit XRGB surface that copies without blending.
 SDL_Surface *NouvelleSurface(int largeur, int hauteur);
+
+// --- The port's operations (the table's entries; see ecran/plateforme.h) ---
+void PfInitialise();
+void PfFixeZoom(int facteur);
+bool PfZoneUtile(int *largeur, int *hauteur);
+FenetrePf *PfCreeFenetre(int x, int y, int largeur, int hauteur, const char *titre, int pleinEcran);
+void PfMontreFenetre(FenetrePf *fenetre);
+void PfDetruitFenetre(FenetrePf *fenetre);
+void PfAssocieDonnee(FenetrePf *fenetre, void *donnee);
+void *PfDonnee(FenetrePf *fenetre);
+bool PfZoneClient(FenetrePf *fenetre, RectanglePf *zone);
+void PfInvalide(FenetrePf *fenetre);
+bool PfMessageEnAttente();
+void PfPrendMessage(Message *message);
+void PfAttendMessage();
+void PfPosteMessage(const Message &message);
+void PfTraduitMessage(const Message &message);
+int PfCreeObjetAffichage(ObjetAffichage **objet);
+int PfNiveauCooperation(ObjetAffichage *objet, FenetrePf *fenetre, int pleinEcran);
+int PfModeAffichage(ObjetAffichage *objet, int largeur, int hauteur, int bits);
+int PfSurfacePrimaire(ObjetAffichage *objet, FenetrePf *fenetre, Surface **surface);
+int PfCreeClipper(ObjetAffichage *objet, Clipper **clipper);
+int PfClipperFenetre(Clipper *clipper, FenetrePf *fenetre);
+int PfAttacheClipper(Surface *surface, Clipper *clipper);
+void PfLibereClipper(Clipper *clipper);
+int PfFormatPixels(Surface *surface, int *bits);
+int PfCreeSurface(ObjetAffichage *objet, int largeur, int hauteur, Surface **surface);
+int PfTesteCooperation(ObjetAffichage *objet);
+int PfRestaureSurfaces(ObjetAffichage *objet);
+int PfRestaure(Surface *surface);
+void PfLibereSurface(Surface *surface);
+void PfLibereObjetAffichage(ObjetAffichage *objet);
+int PfTailleSurface(Surface *surface, int *largeur, int *hauteur);
+int PfCopie(Surface *destination, const RectanglePf *rectDestination, Surface *source, const RectanglePf *rectSource);
+int PfAccede(Surface *surface, AccesPixels *acces);
+void PfRelache(Surface *surface);
+int PfCleCouleur(Surface *surface, uint32_t valeur);
+int PfDecodeBitmap(FILE *fichier, Surface **surface);
+PolicePf *PfOuvrePolice(const char *nom, int hauteur);
+void PfFermePolice(PolicePf *police);
+void PfTailleTexte(PolicePf *police, const char *texte, int *largeur, int *hauteur);
+int PfEcritTexte(Surface *surface, PolicePf *police, int x, int y, const char *texte, uint32_t rgb,
+                 const RectanglePf &clip);
+void PfDort(int millisecondes);
+void PfEcritDiagnostic(const char *texte);

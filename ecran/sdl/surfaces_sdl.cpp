@@ -6,7 +6,6 @@
 
 #include <cstring>
 
-#include "directdraw.h"
 
 SDL_Surface *Pixels(Surface *surface) {
     if (surface->sdl)
@@ -44,15 +43,11 @@ RectanglePf Coupe(SDL_Surface *s, RectanglePf r) {
 }  // namespace
 
 int PfCreeObjetAffichage(ObjetAffichage **objet) {
-    if (int code = Panne(PF_OP_OBJET))
-        return code;
     *objet = new ObjetAffichage{nullptr};
     return DD_OK;
 }
 
 int PfNiveauCooperation(ObjetAffichage *objet, FenetrePf *fenetre, int pleinEcran) {
-    if (int code = Panne(PF_OP_COOPERATION))
-        return code;
     objet->fenetre = fenetre;
     if (!fenetre->sdl)
         return DDERR_GENERIC;
@@ -62,8 +57,6 @@ int PfNiveauCooperation(ObjetAffichage *objet, FenetrePf *fenetre, int pleinEcra
 }
 
 int PfModeAffichage(ObjetAffichage *objet, int largeur, int hauteur, int bits) {
-    if (int code = Panne(PF_OP_MODE))
-        return code;
     uint32_t format = bits == 32 ? static_cast<uint32_t>(SDL_PIXELFORMAT_RGB888) : 0u;
     SDL_DisplayMode mode = {format, largeur, hauteur, 0, nullptr};
     if (!objet->fenetre || !objet->fenetre->sdl || SDL_SetWindowDisplayMode(objet->fenetre->sdl, &mode) != 0)
@@ -72,8 +65,6 @@ int PfModeAffichage(ObjetAffichage *objet, int largeur, int hauteur, int bits) {
 }
 
 int PfSurfacePrimaire(ObjetAffichage *objet, FenetrePf *fenetre, Surface **surface) {
-    if (int code = Panne(PF_OP_PRIMAIRE))
-        return code;
     objet->fenetre = fenetre;
     if (!fenetre->sdl || !SDL_GetWindowSurface(fenetre->sdl))
         return DDERR_OUTOFMEMORY;
@@ -82,22 +73,16 @@ int PfSurfacePrimaire(ObjetAffichage *objet, FenetrePf *fenetre, Surface **surfa
 }
 
 int PfCreeClipper(ObjetAffichage *, Clipper **clipper) {
-    if (int code = Panne(PF_OP_CLIPPER))
-        return code;
     *clipper = new Clipper{nullptr};
     return DD_OK;
 }
 
 int PfClipperFenetre(Clipper *clipper, FenetrePf *fenetre) {
-    if (int code = Panne(PF_OP_CLIPPER_FENETRE))
-        return code;
     clipper->fenetre = fenetre;
     return DD_OK;
 }
 
 int PfAttacheClipper(Surface *surface, Clipper *clipper) {
-    if (int code = Panne(PF_OP_ATTACHE_CLIPPER))
-        return code;
     surface->clipper = clipper;
     return DD_OK;
 }
@@ -107,8 +92,6 @@ void PfLibereClipper(Clipper *clipper) {
 }
 
 int PfFormatPixels(Surface *surface, int *bits) {
-    if (int code = Panne(PF_OP_FORMAT))
-        return code;
     SDL_Surface *s = Pixels(surface);
     if (!s)
         return DDERR_SURFACELOST;
@@ -117,8 +100,6 @@ int PfFormatPixels(Surface *surface, int *bits) {
 }
 
 int PfCreeSurface(ObjetAffichage *, int largeur, int hauteur, Surface **surface) {
-    if (int code = Panne(PF_OP_SURFACE))
-        return code;
     if (largeur <= 0 || hauteur <= 0)
         return DDERR_INVALIDPARAMS;
     SDL_Surface *s = NouvelleSurface(largeur, hauteur);
@@ -231,8 +212,6 @@ int CopieVersFenetre(FenetrePf *fenetre, SDL_Surface *d, RectanglePf rd, SDL_Sur
 }  // namespace
 
 int PfCopie(Surface *destination, const RectanglePf *rectDestination, Surface *source, const RectanglePf *rectSource) {
-    if (int code = Panne(PF_OP_COPIE))
-        return code;
     if (!destination || !source)
         return DDERR_INVALIDPARAMS;
     // A window that is gone has nothing left to show, and nothing went wrong.
@@ -261,8 +240,6 @@ int PfCopie(Surface *destination, const RectanglePf *rectDestination, Surface *s
 }
 
 int PfAccede(Surface *surface, AccesPixels *acces) {
-    if (int code = Panne(PF_OP_ACCEDE))
-        return code;
     SDL_Surface *s = Pixels(surface);
     if (!s || s->format->BytesPerPixel != 4 || SDL_LockSurface(s) != 0)
         return DDERR_CANTCREATEDC;

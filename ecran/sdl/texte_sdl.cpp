@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "directdraw.h"
 
 namespace {
 
@@ -128,7 +127,7 @@ std::vector<int> CodesDeUtf8(const char *texte) {
 
 PolicePf *PfOuvrePolice(const char *nom, int hauteur) {
     PfInitialise();
-    if (Panne(PF_OP_POLICE) || hauteur <= 0)
+    if (hauteur <= 0)
         return nullptr;
     int index = 0;
     std::string fichier = FichierPolice(nom, &index);

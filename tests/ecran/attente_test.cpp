@@ -7,7 +7,7 @@
 #include <thread>
 
 #include "banc.h"
-#include "sdl/procedure.h"
+#include "directdraw/procedure.h"
 #include "widgets/texte.h"
 
 namespace {
@@ -30,7 +30,7 @@ TEST_F(Attente, UnClicQueRienNePrendNeTermineQueLeTestDeClic) {
     AttendEvenement(ecran, a);
     EXPECT_EQ(evenement.xClic, 12);
     EXPECT_EQ(evenement.yClic, 34);
-    EXPECT_FALSE(PfMessageEnAttente());
+    EXPECT_FALSE(plateforme.MessageEnAttente());
     PfInjecteSouris(b->hwnd, MSG_BOUTON_GAUCHE_BAS, 56, 78, PF_MK_GAUCHE);
     int x = -1, y = -1;
     EXPECT_EQ(AttendClic(ecran, b, &x, &y), 1);
@@ -54,9 +54,9 @@ TEST_F(Attente, TesteClicSurUneFileVideRendZeroEtLeDernierClic) {
 TEST_F(Attente, LeMessageDeFinRendZeroOuUn) {
     Fenetre *a = NouvelleFenetre();
     VideFile();
-    PfPosteMessage(Message{a->hwnd, MSG_QUITTE, 0, 0});
+    plateforme.PosteMessage(Message{a->hwnd, MSG_QUITTE, 0, 0});
     EXPECT_EQ(AttendEvenement(ecran, a), 0);
-    PfPosteMessage(Message{a->hwnd, MSG_QUITTE, 0, 0});
+    plateforme.PosteMessage(Message{a->hwnd, MSG_QUITTE, 0, 0});
     int x = -5;
     EXPECT_EQ(TesteClic(ecran, a, &x, nullptr), 1);
     EXPECT_EQ(x, -5);  // the quit message leaves the outs alone
@@ -151,7 +151,7 @@ TEST_F(Attente, EchapFermeUneFenetreParmiDeux) {
     PfInjecteTouche(a->hwnd, 0x1B);
     AttendEvenement(ecran, a);
     RectanglePf zone;
-    EXPECT_FALSE(PfZoneClient(a->hwnd, &zone));  // its platform window is gone
+    EXPECT_FALSE(plateforme.ZoneClient(a->hwnd, &zone));  // its platform window is gone
 }
 
 TEST_F(Attente, UnDeplacementMetAJourLaZoneAEcran) {
@@ -178,7 +178,7 @@ TEST_F(Attente, UnChangementDAffichageRestaureLesSurfaces) {
     Fenetre *a = NouvelleFenetre();
     VideFile();
     Journal journal;
-    PfPosteMessage(Message{a->hwnd, MSG_CHANGEMENT_AFFICHAGE, 0, 1024 | (768u << 16)});
+    plateforme.PosteMessage(Message{a->hwnd, MSG_CHANGEMENT_AFFICHAGE, 0, 1024 | (768u << 16)});
     TesteClic(ecran, a, nullptr, nullptr);
     EXPECT_EQ(journal.tout(), "Changement\nRestore All Surface\n");
 }

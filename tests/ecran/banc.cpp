@@ -33,10 +33,10 @@ Fenetre *NouvelleFenetre(int largeur, int hauteur, int r, int g, int b) {
 
 void VideFile() {
     Ecran &ecran = EcranDeTest();
-    while (PfMessageEnAttente()) {
+    while (plateforme.MessageEnAttente()) {
         Message m;
-        PfPrendMessage(&m);
-        PfTraduitMessage(m);
+        plateforme.PrendMessage(&m);
+        plateforme.TraduitMessage(m);
         ecran.classe.procedure(m.fenetre, m.type, m.param1, m.param2);
     }
     evenement.enAttente = 0;

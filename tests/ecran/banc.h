@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "port/port_essai.h"
 #include "ecran/ecran.h"
 #include "pixels.h"
 

@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "banc.h"
-#include "sdl/bitmap.h"
-#include "sdl/directdraw.h"
+#include "directdraw/bitmap.h"
+#include "directdraw/directdraw.h"
 
 namespace {
 
@@ -64,13 +64,13 @@ protected:
         if (!s)
             return false;
         AccesPixels a;
-        PfAccede(s, &a);
+        plateforme.Accede(s, &a);
         *gauche = a.pixels[0] & 0xFFFFFF;
         *droite = a.pixels[a.largeur - 1] & 0xFFFFFF;
         if (w)
             *w = a.largeur;
-        PfRelache(s);
-        PfLibereSurface(s);
+        plateforme.Relache(s);
+        plateforme.LibereSurface(s);
         return true;
     }
     Fenetre *f;
@@ -133,11 +133,11 @@ TEST_F(Bitmaps, LesFichiersMalFormesSontRefuses) {
 TEST_F(Bitmaps, UneImageDePlusDeSeizeMegapixelsEstRefusee) {
     uint32_t g, d;
     EXPECT_FALSE(Charge(Fichier(4097, 4096, 8, 1, {0}, std::vector<unsigned char>(131200)), &g, &d));
-    EXPECT_STREQ(PfRaisonBitmap(), "image trop grande (4097 x 4096 pixels)");
+    EXPECT_STREQ(RaisonBitmap(), "image trop grande (4097 x 4096 pixels)");
     EXPECT_FALSE(Charge(Fichier(8192, 4096, 1, 0, {0, 0xFFFFFF}, std::vector<unsigned char>(8192 / 8 * 4096)), &g, &d));
-    EXPECT_STREQ(PfRaisonBitmap(), "image trop grande (8192 x 4096 pixels)");
+    EXPECT_STREQ(RaisonBitmap(), "image trop grande (8192 x 4096 pixels)");
     EXPECT_TRUE(Charge(Fichier(2, 2, 24, 0, {}, std::vector<unsigned char>(16, 7)), &g, &d));
-    EXPECT_STREQ(PfRaisonBitmap(), "");
+    EXPECT_STREQ(RaisonBitmap(), "");
 }
 
 // A FIFO would block the program for ever, and a directory opens for reading.
@@ -160,17 +160,17 @@ TEST_F(Bitmaps, CeQuiNEstPasUnFichierOrdinaireEstRefuseSansAttendre) {
 TEST_F(Bitmaps, UnFichierAbsentEstSignaleSurLeCanalDeDebogage) {
     Journal journal;
     Surface *s = nullptr;
-    PfCreeSurface(f->directDraw, 4, 4, &s);
+    plateforme.CreeSurface(f->directDraw, 4, 4, &s);
     EXPECT_EQ(ChargeBitmap(f->directDraw, "absente.bmp", 0, 0), nullptr);
     EXPECT_EQ(RechargeBitmap(s, "absente.bmp"), DDERR_GENERIC);
     EXPECT_EQ(journal.tout(), "Le handle est nul !\n");
     std::string bon = EcritFichier("recharge.bmp", Fichier(2, 2, 24, 0, {}, std::vector<unsigned char>(16, 200)));
     EXPECT_EQ(RechargeBitmap(s, bon.c_str()), DD_OK);  // stretched over the whole 4 x 4 surface
     AccesPixels a;
-    PfAccede(s, &a);
+    plateforme.Accede(s, &a);
     EXPECT_EQ(a.pixels[3 * a.pas + 3] & 0xFFFFFF, 0xC8C8C8u);
-    PfRelache(s);
-    PfLibereSurface(s);
+    plateforme.Relache(s);
+    plateforme.LibereSurface(s);
 }
 
 TEST_F(Bitmaps, UneTailleDemandeeEtireLImage) {
@@ -178,10 +178,10 @@ TEST_F(Bitmaps, UneTailleDemandeeEtireLImage) {
     Surface *s = ChargeBitmap(f->directDraw, nom.c_str(), 8, 6);
     ASSERT_NE(s, nullptr);
     int w, h;
-    PfTailleSurface(s, &w, &h);
+    plateforme.TailleSurface(s, &w, &h);
     EXPECT_EQ(w, 8);
     EXPECT_EQ(h, 6);
-    PfLibereSurface(s);
+    plateforme.LibereSurface(s);
 }
 
 TEST_F(Bitmaps, ChargePixmapDonneLaTailleNaturelle) {
@@ -206,7 +206,7 @@ TEST_F(Bitmaps, UnPixmapAbsentDetruitLaFenetreEtLaisseLesTaillesIntactes) {
     EXPECT_EQ(h, 88);
     EXPECT_EQ(journal.tout(), "Peut pas charger pixmaps :nulle-part.bmp.\nnulle-part.bmp : fichier absent\n");
     RectanglePf zone;
-    EXPECT_FALSE(PfZoneClient(g->hwnd, &zone));
+    EXPECT_FALSE(plateforme.ZoneClient(g->hwnd, &zone));
 }
 
 TEST_F(Bitmaps, LaPaletteParDefautEstLeCube332) {
@@ -242,16 +242,16 @@ TEST_F(Bitmaps, UnFichierQuatreBitsApporteSeizeCouleurs) {
 
 TEST_F(Bitmaps, CouleurPixelEtCleCouleur) {
     Surface *s = nullptr;
-    PfCreeSurface(f->directDraw, 4, 4, &s);
+    plateforme.CreeSurface(f->directDraw, 4, 4, &s);
     AccesPixels a;
-    PfAccede(s, &a);
+    plateforme.Accede(s, &a);
     a.pixels[0] = 0x123456;
-    PfRelache(s);
+    plateforme.Relache(s);
     EXPECT_EQ(CouleurPixel(s, 0x0000FF), 0xFF0000);  // a colour reference has red in its low byte
     EXPECT_EQ(CouleurPixel(s, -1), 0x123456);        // the pixel was put back
     EXPECT_EQ(CleCouleur(s, 0x00FF00), DD_OK);
     EXPECT_EQ(CouleurPixel(nullptr, 0), -1);
-    PfLibereSurface(s);
+    plateforme.LibereSurface(s);
 }
 
 }  // namespace

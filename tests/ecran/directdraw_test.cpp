@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "banc.h"
-#include "sdl/directdraw.h"
+#include "directdraw/directdraw.h"
 
 namespace {
 
@@ -107,13 +107,13 @@ class Copies : public ::testing::Test {
 protected:
     void SetUp() override {
         f = NouvelleFenetre(800, 600);
-        PfCreeSurface(f->directDraw, 20, 20, &image);
+        plateforme.CreeSurface(f->directDraw, 20, 20, &image);
         AccesPixels a;
-        PfAccede(image, &a);
+        plateforme.Accede(image, &a);
         for (int y = 0; y < 20; y++)
             for (int x = 0; x < 20; x++)
                 a.pixels[y * a.pas + x] = x < 10 ? 0xFF0000 : 0x00FF00;
-        PfRelache(image);
+        plateforme.Relache(image);
     }
     void TearDown() override {
         LiberePixmap(image);
@@ -213,7 +213,7 @@ TEST(Dort, AvecDeuxFenetresLaDemandeAttendLaProchaineAttente) {
     VideFile();
     PfInjecteFermeture(a->hwnd);
     Dort(1000);
-    EXPECT_TRUE(PfMessageEnAttente());
+    EXPECT_TRUE(plateforme.MessageEnAttente());
     FermeFenetres();
 }
 

@@ -65,14 +65,14 @@ TEST(Options, AideVersionEtErreursTerminentLeProgramme) {
 // A window at zoom 2: twice the size on the screen, each pixel a 2 x 2
 // square there, clicks brought back to the window's own pixels.
 TEST(Zoom, UneFenetreAgrandieMontreSesPixelsEtRameneLesClics) {
-    PfFixeZoom(2);
+    plateforme.FixeZoom(2);
     Fenetre *f = CreeFenetre(100, 100, 200, 150, "Essai", 10, 20, 30, &EcranDeTest());
-    PfFixeZoom(1);
+    plateforme.FixeZoom(1);
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(f->largeur, 200) << "the window keeps its own size";
     EXPECT_EQ(f->zoneEcran.gauche, 200) << "a box at (100, 100) opens over the same place of a zoomed window";
     int w = 0, h = 0;
-    PfTailleSurface(f->surfacePrimaire, &w, &h);
+    plateforme.TailleSurface(f->surfacePrimaire, &w, &h);
     EXPECT_EQ(w, 400);
     EXPECT_EQ(h, 300);
     TracePoint(10, 20, AlloueCouleur(255, 0, 0, f), f);

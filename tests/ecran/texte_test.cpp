@@ -52,7 +52,7 @@ TEST_F(Texte, UnNomInconnuDonneLaPoliceFixeLaPlusProche) {
     int w, h;
     TailleTexte("x", autre, &w, &h, f);
     EXPECT_EQ(h, 14);
-    PfFermePolice(autre);
+    plateforme.FermePolice(autre);
     EXPECT_EQ(OuvrePolice(nullptr, 20, f), nullptr);
 }
 

@@ -108,13 +108,13 @@ TEST(Animation, CinqVaguesPuisLesPionsDuJoueur) {
 TEST(PosePion, UnPionAuBordDeLaFenetreEstCoupeNonEcrase) {
     Partie partie = PartieTest(12);
     Pixmap *degrade = nullptr;
-    PfCreeSurface(FenetreJeu()->directDraw, 50, 50, &degrade);
+    plateforme.CreeSurface(FenetreJeu()->directDraw, 50, 50, &degrade);
     AccesPixels a;
-    ASSERT_EQ(PfAccede(degrade, &a), 0);
+    ASSERT_EQ(plateforme.Accede(degrade, &a), 0);
     for (int y = 0; y < 50; y++)
         for (int x = 0; x < 50; x++)
             a.pixels[y * a.pas + x] = static_cast<uint32_t>(y * 5 << 8 | x * 5);
-    PfRelache(degrade);
+    plateforme.Relache(degrade);
     Pixmap *avant = partie.images[0][0];
     partie.images[0][0] = degrade;
     partie.joueur = -1;
@@ -248,18 +248,18 @@ bool Existe(const char *nom) {
 
 bool MemesPixels(Pixmap *a, Pixmap *b) {
     AccesPixels pa, pb;
-    if (!a || !b || PfAccede(a, &pa) != 0)
+    if (!a || !b || plateforme.Accede(a, &pa) != 0)
         return false;
-    if (PfAccede(b, &pb) != 0) {
-        PfRelache(a);
+    if (plateforme.Accede(b, &pb) != 0) {
+        plateforme.Relache(a);
         return false;
     }
     bool egaux = pa.largeur == pb.largeur && pa.hauteur == pb.hauteur;
     for (int y = 0; egaux && y < pa.hauteur; y++)
         for (int x = 0; egaux && x < pa.largeur; x++)
             egaux = pa.pixels[y * pa.pas + x] == pb.pixels[y * pb.pas + x];
-    PfRelache(b);
-    PfRelache(a);
+    plateforme.Relache(b);
+    plateforme.Relache(a);
     return egaux;
 }
 

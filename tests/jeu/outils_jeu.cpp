@@ -17,14 +17,14 @@ std::vector<int> sommeils;
 
 Pixmap *PixmapUnie(uint32_t rvb) {
     Surface *surface = nullptr;
-    if (PfCreeSurface(fenetre_test->directDraw, 50, 50, &surface) != 0)
+    if (plateforme.CreeSurface(fenetre_test->directDraw, 50, 50, &surface) != 0)
         return nullptr;
     AccesPixels acces;
-    if (PfAccede(surface, &acces) == 0) {
+    if (plateforme.Accede(surface, &acces) == 0) {
         for (int y = 0; y < acces.hauteur; y++)
             for (int x = 0; x < acces.largeur; x++)
                 acces.pixels[y * acces.pas + x] = rvb;
-        PfRelache(surface);
+        plateforme.Relache(surface);
     }
     return surface;
 }
@@ -117,10 +117,10 @@ void PlaceGrille(std::initializer_list<const char *> lignes) {
 
 uint32_t Pixel(int x, int y) {
     AccesPixels acces;
-    if (PfAccede(fenetre_test->arrierePlan, &acces) != 0)
+    if (plateforme.Accede(fenetre_test->arrierePlan, &acces) != 0)
         return 0xFFFFFFFF;
     uint32_t valeur = acces.pixels[y * acces.pas + x] & 0xFFFFFF;
-    PfRelache(fenetre_test->arrierePlan);
+    plateforme.Relache(fenetre_test->arrierePlan);
     return valeur;
 }
 

@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "port/port_essai.h"
 #include "jeu/partie.h"
 
 // Colours (0x00RRGGBB) of the stand-in images.

@@ -109,14 +109,14 @@ uint32_t Valeur(Couleur c) {
 std::vector<uint32_t> Pixels(Fenetre *fenetre, int x1, int y1, int x2, int y2) {
     std::vector<uint32_t> pixels;
     AccesPixels acces;
-    if (PfAccede(fenetre->arrierePlan, &acces) != 0) {
+    if (plateforme.Accede(fenetre->arrierePlan, &acces) != 0) {
         ADD_FAILURE() << "pixels unreadable";
         return pixels;
     }
     for (int y = y1; y <= y2; y++)
         for (int x = x1; x <= x2; x++)
             pixels.push_back(acces.pixels[y * acces.pas + x] & 0xFFFFFF);
-    PfRelache(fenetre->arrierePlan);
+    plateforme.Relache(fenetre->arrierePlan);
     return pixels;
 }
 

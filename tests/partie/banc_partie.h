@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "port/port_essai.h"
 #include "jeu/demarrage.h"
 
 namespace banc_partie {

@@ -141,7 +141,7 @@ TEST_F(Reglages, EchapTermineLeProgramme) {
 TEST_F(Reglages, LaDemandeDeQuitterDeLaPlateformeTermineLeProgramme) {
     EXPECT_EXIT(
         {
-            PfPosteMessage(Message{nullptr, MSG_QUITTE, 0, 0});
+            plateforme.PosteMessage(Message{nullptr, MSG_QUITTE, 0, 0});
             AttendPartie(&application);
             fprintf(stderr, "partie commencee\n");
             exit(9);

@@ -9,10 +9,10 @@
 
 #include <cstdio>
 
-#include "ecran/sdl/plateforme.h"
+#include "ecran/plateforme.h"
 
 int main() {
-    FenetrePf *fenetre = PfCreeFenetre(0, 0, 100, 100, "reveil", 0);
+    FenetrePf *fenetre = plateforme.CreeFenetre(0, 0, 100, 100, "reveil", 0);
     Display *second = XOpenDisplay(nullptr);
     if (fenetre == nullptr || second == nullptr) {
         fprintf(stderr, "reveil: no window or no display\n");
@@ -27,7 +27,7 @@ int main() {
     XSendEvent(second, boite, False, NoEventMask, &e);
     XSync(second, False);
     XCloseDisplay(second);
-    PfDetruitFenetre(fenetre);
+    plateforme.DetruitFenetre(fenetre);
     puts("vivant");
     return 0;
 }

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include "port/port_essai.h"
 #include "ecran/ecran.h"
 #include "temporaire.h"
 
@@ -30,12 +31,12 @@ inline uint32_t Valeur(Couleur c) {
 
 inline uint32_t PixelDe(Surface *surface, int x, int y) {
     AccesPixels acces;
-    if (PfAccede(surface, &acces) != 0) {
+    if (plateforme.Accede(surface, &acces) != 0) {
         ADD_FAILURE() << "pixels unreadable";
         return 0xFFFFFFFF;
     }
     const uint32_t valeur = acces.pixels[y * acces.pas + x] & 0xFFFFFF;
-    PfRelache(surface);
+    plateforme.Relache(surface);
     return valeur;
 }
 

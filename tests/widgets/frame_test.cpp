@@ -53,7 +53,7 @@ TEST_F(Frames, NullAndEmptyImageNamesBothMeanNoImageAndLeaveTheWindowAlive) {
     EXPECT_STREQ(vide->nomImage, "");
     EXPECT_EQ(vide->image, nullptr);
     RectanglePf zone;
-    EXPECT_TRUE(PfZoneClient(fenetre->hwnd, &zone));
+    EXPECT_TRUE(plateforme.ZoneClient(fenetre->hwnd, &zone));
     EXPECT_EQ(Pixel(85, 25), Valeur(Gris()));
 }
 

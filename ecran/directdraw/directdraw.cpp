@@ -147,32 +147,32 @@ bool Etape(int32_t code, Fenetre *fenetre, const char *message) {
 // exclusive one is already taken.
 int32_t Cooperation(Fenetre *fenetre, ObjetAffichage *objet, bool *repli) {
     int plein = fenetre->ecran->pleinEcran;
-    int32_t code = PfNiveauCooperation(objet, fenetre->hwnd, plein);
+    int32_t code = plateforme.NiveauCooperation(objet, fenetre->hwnd, plein);
     *repli = plein && code == DDERR_EXCLUSIVEMODEALREADYSET;
-    return *repli ? PfNiveauCooperation(objet, fenetre->hwnd, 0) : code;
+    return *repli ? plateforme.NiveauCooperation(objet, fenetre->hwnd, 0) : code;
 }
 
 bool CreeSurfaces(Fenetre *fenetre, ObjetAffichage *objet) {
     Surface *primaire = nullptr;
-    if (!Etape(PfSurfacePrimaire(objet, fenetre->hwnd, &primaire), fenetre,
+    if (!Etape(plateforme.SurfacePrimaire(objet, fenetre->hwnd, &primaire), fenetre,
                "Impossible de créer la surface primaire.\n"))
         return false;
     fenetre->surfacePrimaire = primaire;
     Clipper *clipper = nullptr;
-    if (!Etape(PfCreeClipper(objet, &clipper), fenetre, "Impossible de créer le clipper.\n"))
+    if (!Etape(plateforme.CreeClipper(objet, &clipper), fenetre, "Impossible de créer le clipper.\n"))
         return false;
     fenetre->clipper = clipper;
-    if (!Etape(PfClipperFenetre(clipper, fenetre->hwnd), fenetre, "Impossible de définir le handle de fenêtre !\n"))
+    if (!Etape(plateforme.ClipperFenetre(clipper, fenetre->hwnd), fenetre, "Impossible de définir le handle de fenêtre !\n"))
         return false;
     // The primary surface keeps the clipper alive from here on.
-    if (!Etape(PfAttacheClipper(primaire, clipper), fenetre, "Impossible de configurer le clipper.\n"))
+    if (!Etape(plateforme.AttacheClipper(primaire, clipper), fenetre, "Impossible de configurer le clipper.\n"))
         return false;
     fenetre->clipper = nullptr;
     int bits = 0;
-    if (!Etape(PfFormatPixels(primaire, &bits), fenetre, "Impossible d'obtenir le format des pixels.\n"))
+    if (!Etape(plateforme.FormatPixels(primaire, &bits), fenetre, "Impossible d'obtenir le format des pixels.\n"))
         return false;
     Surface *arriere = nullptr;
-    if (!Etape(PfCreeSurface(objet, fenetre->largeur, fenetre->hauteur, &arriere), fenetre,
+    if (!Etape(plateforme.CreeSurface(objet, fenetre->largeur, fenetre->hauteur, &arriere), fenetre,
                "Impossible de creer le back buffer\n"))
         return false;
     fenetre->arrierePlan = arriere;
@@ -202,14 +202,14 @@ bool VerifieDD(int32_t code) {
 
 int InitialiseDirectDraw(Fenetre *fenetre) {
     ObjetAffichage *objet = nullptr;
-    if (!Etape(PfCreeObjetAffichage(&objet), fenetre, "Impossible de créer l'objet DirectDraw.\n"))
+    if (!Etape(plateforme.CreeObjetAffichage(&objet), fenetre, "Impossible de créer l'objet DirectDraw.\n"))
         return 0;
     fenetre->directDraw = objet;
     bool repli = false;
     if (!Etape(Cooperation(fenetre, objet, &repli), fenetre, "Impossible de définir le niveau coopératif.\n"))
         return 0;
     if (fenetre->ecran->pleinEcran && !repli &&
-        !Etape(PfModeAffichage(objet, 800, 600, 32), fenetre, "SetDisplayMode !TestDD"))
+        !Etape(plateforme.ModeAffichage(objet, 800, 600, 32), fenetre, "SetDisplayMode !TestDD"))
         return 0;
     return CreeSurfaces(fenetre, objet) ? 1 : 0;
 }

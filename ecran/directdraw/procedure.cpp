@@ -38,7 +38,7 @@ bool SousSaisie(int message) {
 
 void LitZoneEcran(Fenetre *fenetre) {
     RectanglePf zone;
-    if (PfZoneClient(fenetre->hwnd, &zone))
+    if (plateforme.ZoneClient(fenetre->hwnd, &zone))
         fenetre->zoneEcran = Zone{zone.gauche, zone.haut, zone.droite, zone.bas};
 }
 
@@ -78,19 +78,19 @@ int Peint(Fenetre *fenetre) {
 int ChangementAffichage(Fenetre *fenetre, uint32_t taille) {
     LitZoneEcran(fenetre);
     EcritDebogage("Changement\n");
-    if (PfTesteCooperation(fenetre->directDraw) == DDERR_NOEXCLUSIVEMODE) {
+    if (plateforme.TesteCooperation(fenetre->directDraw) == DDERR_NOEXCLUSIVEMODE) {
         EcritDebogagef("Une modification est intervenue. taille %d %d\n", X(taille), Y(taille));
         EcritDebogage("boucle d'attente\n");
-        while (PfTesteCooperation(fenetre->directDraw) != DDERR_NOEXCLUSIVEMODE) {
+        while (plateforme.TesteCooperation(fenetre->directDraw) != DDERR_NOEXCLUSIVEMODE) {
             Message m;
-            PfPrendMessage(&m);
-            PfTraduitMessage(m);
+            plateforme.PrendMessage(&m);
+            plateforme.TraduitMessage(m);
             Dort(10000);
         }
     }
     // Without cooperation levels, every change may have lost the window surface.
     EcritDebogage("Restore All Surface\n");
-    VerifieDD(PfRestaureSurfaces(fenetre->directDraw));
+    VerifieDD(plateforme.RestaureSurfaces(fenetre->directDraw));
     return TraitementParDefaut(fenetre->hwnd, MSG_CHANGEMENT_AFFICHAGE, 0, taille);
 }
 
@@ -106,7 +106,7 @@ int Clavier(Fenetre *fenetre, int message, uint32_t code) {
         }
     }
     if (message == MSG_CARACTERE && code == 27)
-        PfPosteMessage(Message{fenetre->hwnd, MSG_FERME, 0, 0});
+        plateforme.PosteMessage(Message{fenetre->hwnd, MSG_FERME, 0, 0});
     if (evenement.modeTesteTouche == 1) {
         evenement.touche = static_cast<int32_t>(code);
         evenement.enAttente = CODE_EVENEMENT_OCTET;
@@ -153,10 +153,10 @@ int CodeBoutons(uint32_t etat) {
 }
 
 void DetruitFenetrePlateforme(FenetrePf *hwnd) {
-    Ecran *ecran = static_cast<Ecran *>(PfDonnee(hwnd));
+    Ecran *ecran = static_cast<Ecran *>(plateforme.Donnee(hwnd));
     if (ecran && ecran->classe.procedure)
         ecran->classe.procedure(hwnd, MSG_DETRUIT, 0, 0);
-    PfDetruitFenetre(hwnd);
+    plateforme.DetruitFenetre(hwnd);
 }
 
 int TraitementParDefaut(FenetrePf *hwnd, int message, uint32_t, uint32_t) {
@@ -166,7 +166,7 @@ int TraitementParDefaut(FenetrePf *hwnd, int message, uint32_t, uint32_t) {
 }
 
 int TraiteMessage(FenetrePf *hwnd, int message, uint32_t param1, uint32_t param2) {
-    Ecran *ecran = static_cast<Ecran *>(PfDonnee(hwnd));
+    Ecran *ecran = static_cast<Ecran *>(plateforme.Donnee(hwnd));
     Fenetre *fenetre = ecran ? TrouveFenetre(ecran, hwnd) : nullptr;
     if (!fenetre)
         return TraitementParDefaut(hwnd, message, param1, param2);
@@ -180,7 +180,7 @@ int TraiteMessage(FenetrePf *hwnd, int message, uint32_t param1, uint32_t param2
     case MSG_DEPLACE: LitZoneEcran(fenetre); return 0;
     case MSG_TAILLE:
         if (param1 == 1)
-            PfInvalide(hwnd);
+            plateforme.Invalide(hwnd);
         return 0;
     case MSG_PEINT: return Peint(fenetre);
     case MSG_CHANGEMENT_AFFICHAGE: return ChangementAffichage(fenetre, param2);

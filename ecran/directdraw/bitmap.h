@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "plateforme.h"
+#include "ecran/plateforme.h"
 
 #pragma pack(push, 1)
 // One palette entry: red, green, blue and a flags byte.
@@ -19,6 +19,8 @@ struct Palette {
     EntreePalette entrees[256];
 };
 
+// Why the last ChargeBitmap or RechargeBitmap refused its file, in a few words; "" after a success.
+const char *RaisonBitmap();
 // A new surface holding the bitmap file, at its own size when both sizes are 0; null on failure.
 Surface *ChargeBitmap(ObjetAffichage *objet, const char *nom, int largeur, int hauteur);
 // Copies the bitmap file into an existing surface again; the copy's result.
