@@ -7,9 +7,9 @@
 #include <ctime>
 #include <vector>
 
-#include "ecran.h"
 #include "directdraw/directdraw.h"
 #include "directdraw/procedure.h"
+#include "ecran.h"
 
 Evenement evenement = {0, 0, nullptr, -1, nullptr, 0, 0, 0};
 

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "ecran.h"
 #include "directdraw/bitmap.h"
 #include "directdraw/directdraw.h"
+#include "ecran.h"
 
 void ChargePixmap(const char *nom, Pixmap **pixmap, int *largeur, int *hauteur, Fenetre *fenetre) {
     Surface *surface = ChargeBitmap(fenetre->directDraw, nom, 0, 0);

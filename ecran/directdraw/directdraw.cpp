@@ -162,7 +162,8 @@ bool CreeSurfaces(Fenetre *fenetre, ObjetAffichage *objet) {
     if (!Etape(plateforme.CreeClipper(objet, &clipper), fenetre, "Impossible de créer le clipper.\n"))
         return false;
     fenetre->clipper = clipper;
-    if (!Etape(plateforme.ClipperFenetre(clipper, fenetre->hwnd), fenetre, "Impossible de définir le handle de fenêtre !\n"))
+    if (!Etape(plateforme.ClipperFenetre(clipper, fenetre->hwnd), fenetre,
+               "Impossible de définir le handle de fenêtre !\n"))
         return false;
     // The primary surface keeps the clipper alive from here on.
     if (!Etape(plateforme.AttacheClipper(primaire, clipper), fenetre, "Impossible de configurer le clipper.\n"))

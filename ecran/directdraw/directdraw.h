@@ -9,7 +9,6 @@
 
 struct Fenetre;
 
-
 // Creates the display objects of a window whose platform window and size are
 // set; 1 on success, 0 after reporting the failed step.
 int InitialiseDirectDraw(Fenetre *fenetre);

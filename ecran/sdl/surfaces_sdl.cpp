@@ -6,7 +6,6 @@
 
 #include <cstring>
 
-
 SDL_Surface *Pixels(Surface *surface) {
     if (surface->sdl)
         return surface->sdl;

@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-
 namespace {
 
 // Windows-1252 codes 0x80..0x9F; the rest of the code page is Latin-1.

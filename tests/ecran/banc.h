@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "port/port_essai.h"
 #include "ecran/ecran.h"
 #include "pixels.h"
+#include "port/port_essai.h"
 
 // The display record of the test program, initialised once.
 Ecran &EcranDeTest();

@@ -9,8 +9,8 @@
 #include <initializer_list>
 #include <vector>
 
-#include "port/port_essai.h"
 #include "jeu/partie.h"
+#include "port/port_essai.h"
 
 // Colours (0x00RRGGBB) of the stand-in images.
 enum : uint32_t {

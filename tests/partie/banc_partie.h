@@ -12,8 +12,8 @@
 
 #include <gtest/gtest.h>
 
-#include "port/port_essai.h"
 #include "jeu/demarrage.h"
+#include "port/port_essai.h"
 
 namespace banc_partie {
 

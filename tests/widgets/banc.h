@@ -13,8 +13,8 @@
 
 #include <gtest/gtest.h>
 
-#include "port/port_essai.h"
 #include "ecran/ecran.h"
+#include "port/port_essai.h"
 #include "temporaire.h"
 
 namespace banc {
