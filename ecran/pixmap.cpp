@@ -69,23 +69,46 @@ void TaillePixmap(Pixmap *pixmap, int *largeur, int *hauteur) {
         *hauteur = h;
 }
 
+namespace {
+
+// Where a rectangle of the window lies on the screen: the window's picture
+// may be larger there than the window is (a zoom), so both are in screen pixels.
+RectanglePf SurEcran(const RectanglePf &r, Fenetre *fenetre) {
+    Zone z = fenetre->zoneEcran;
+    int64_t w = std::max(int(fenetre->largeur), 1), h = std::max(int(fenetre->hauteur), 1);
+    int64_t lz = z.droite - z.gauche, hz = z.bas - z.haut;
+    return RectanglePf{int32_t(z.gauche + r.gauche * lz / w), int32_t(z.haut + r.haut * hz / h),
+                       int32_t(z.gauche + r.droite * lz / w), int32_t(z.haut + r.bas * hz / h)};
+}
+
+void SignaleRafraichissement(int32_t code, int x, int y, int largeur, int hauteur, const RectanglePf &source,
+                             Fenetre *fenetre) {
+    VerifieDD(code);
+    RectanglePf d = SurEcran(source, fenetre);
+    EcritDebogagef("Probleme de rafraichissement : %d %d %d %d -> %d %d %d %d - %d %d %d %d\n", x, y, largeur, hauteur,
+                   source.haut, source.gauche, source.bas, source.droite, d.haut, d.gauche, d.bas, d.droite);
+}
+
+}  // namespace
+
 void Rafraichit(int x, int y, int largeur, int hauteur, Fenetre *fenetre) {
+    if (largeur == 0 || hauteur == 0)
+        return;
     // What lies outside the back buffer does not exist: a refresh that
     // reaches past it (the bottom row of markers on the largest board) shows
-    // what is inside, and one with nothing inside does nothing.
+    // what is inside. One that is inverted, or has nothing inside, is a
+    // rectangle the device refuses.
     RectanglePf source = {std::max(x, 0), std::max(y, 0), std::min(x + largeur, int(fenetre->largeur)),
                           std::min(y + hauteur, int(fenetre->hauteur))};
-    if (source.droite <= source.gauche || source.bas <= source.haut)
+    if (source.droite <= source.gauche || source.bas <= source.haut) {
+        RectanglePf demande = {x, y, x + largeur, y + hauteur};
+        SignaleRafraichissement(DDERR_INVALIDRECT, x, y, largeur, hauteur, demande, fenetre);
         return;
-    // The window surface is already in client coordinates: the copy lands
-    // in place; the screen rectangle is what the diagnostic reports.
+    }
+    // The window surface is already in client coordinates: the copy lands in place.
     int32_t code = plateforme.Copie(fenetre->surfacePrimaire, &source, fenetre->arrierePlan, &source);
-    if (VerifieDD(code))
-        return;
-    Zone z = fenetre->zoneEcran;
-    EcritDebogagef("Probleme de rafraichissement : %d %d %d %d -> %d %d %d %d - %d %d %d %d\n", x, y, largeur, hauteur,
-                   source.haut, source.gauche, source.bas, source.droite, source.haut + z.haut,
-                   source.gauche + z.gauche, source.bas + z.haut, source.droite + z.gauche);
+    if (code != DD_OK)
+        SignaleRafraichissement(code, x, y, largeur, hauteur, source, fenetre);
 }
 
 void Dort(int duree) {

@@ -160,7 +160,6 @@ TEST_F(Copies, UnRafraichissementDebordantMontreCeQuiEstDansLaFenetre) {
     Rafraichit(0, 0, 800, 600, f);
     RemplitRectangle(0, 0, 800, 600, AlloueCouleur(1, 2, 3, f), f);
     Rafraichit(790, 590, 50, 50, f);  // the bottom-right corner and beyond
-    Rafraichit(-20, -20, 10, 10, f);  // nothing inside
     EXPECT_EQ(journal.tout(), "");
     EXPECT_EQ(PixelEcran(f, 799, 599), 0x010203u);
     EXPECT_EQ(PixelEcran(f, 789, 599), 0x0A141Eu) << "only the rectangle asked for";
@@ -175,6 +174,21 @@ TEST_F(Copies, UnRafraichissementRefuseDitOuIlVisait) {
     snprintf(attendu, sizeof attendu,
              "DDERR_SURFACELOST  \nProbleme de rafraichissement : 10 20 900 30 -> 20 10 50 800 - %d %d %d %d\n",
              20 + z.haut, 10 + z.gauche, 50 + z.haut, 800 + z.gauche);
+    EXPECT_EQ(journal.tout(), attendu);
+}
+
+// Nothing of it inside, or inverted: the device refuses the rectangle asked for.
+TEST_F(Copies, UnRafraichissementSansRienACopierEstSignaleTelQuIlEtaitDemande) {
+    Journal journal;
+    Zone z = f->zoneEcran;
+    Rafraichit(-20, -30, 10, 10, f);
+    Rafraichit(50, 60, -10, 5, f);
+    char attendu[300];
+    snprintf(attendu, sizeof attendu,
+             "DDERR_INVALIDRECT \nProbleme de rafraichissement : -20 -30 10 10 -> -30 -20 -20 -10 - %d %d %d %d\n"
+             "DDERR_INVALIDRECT \nProbleme de rafraichissement : 50 60 -10 5 -> 60 50 65 40 - %d %d %d %d\n",
+             z.haut - 30, z.gauche - 20, z.haut - 20, z.gauche - 10, z.haut + 60, z.gauche + 50, z.haut + 65,
+             z.gauche + 40);
     EXPECT_EQ(journal.tout(), attendu);
 }
 

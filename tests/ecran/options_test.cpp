@@ -82,6 +82,17 @@ TEST(Zoom, UneFenetreAgrandieMontreSesPixelsEtRameneLesClics) {
             EXPECT_EQ(PixelEcran(f, 20 + dx, 40 + dy), 0xFF0000u) << dx << "," << dy;
     EXPECT_EQ(PixelEcran(f, 22, 40), 0x0A141Eu);
     EXPECT_EQ(PixelEcran(f, 399, 299), 0x0A141Eu) << "the last pixel reaches the corner";
+    {
+        Journal journal;
+        Zone z = f->zoneEcran;
+        PfPanneSuivante(PF_OP_COPIE, DDERR_SURFACELOST);
+        Rafraichit(10, 20, 30, 40, f);
+        char attendu[200];
+        snprintf(attendu, sizeof attendu,
+                 "DDERR_SURFACELOST  \nProbleme de rafraichissement : 10 20 30 40 -> 20 10 60 40 - %d %d %d %d\n",
+                 z.haut + 40, z.gauche + 20, z.haut + 120, z.gauche + 80);
+        EXPECT_EQ(journal.tout(), attendu) << "the screen rectangle is in screen pixels";
+    }
     VideFile();
     PfInjecteSouris(f->hwnd, MSG_BOUTON_GAUCHE_BAS, 201, 101, PF_MK_GAUCHE);
     int x = 0, y = 0;
