@@ -154,6 +154,10 @@ TEST_F(Bitmaps, CeQuiNEstPasUnFichierOrdinaireEstRefuseSansAttendre) {
         EXPECT_EQ(p, nullptr);
         EXPECT_EQ(journal.tout(), "Peut pas charger pixmaps :" + nom + ".\n" + nom + " : pas un fichier ordinaire\n");
     }
+    Palette *palette = ChargePalette(f->directDraw, fifo.c_str());  // nor a palette named like it
+    ASSERT_NE(palette, nullptr);
+    EXPECT_EQ(palette->entrees[255].bleu, 255) << "the cube alone";
+    free(palette);
     unlink(fifo.c_str());
 }
 
