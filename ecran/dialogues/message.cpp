@@ -9,6 +9,8 @@
 
 void (*boiteConstruite)(Fenetre *boite) = nullptr;
 
+namespace {
+
 // What both boxes are made of, in the order their callers give it.
 struct Apparence {
     Couleur fond;
@@ -21,28 +23,28 @@ struct Apparence {
 
 enum { NON = 0, OUI = 1 };
 
-static int RappelContinue(void * /*donnee*/, int /*id*/) {
+int RappelContinue(void * /*donnee*/, int /*id*/) {
     return CODE_EVENEMENT;
 }
 
 // Keeps the identifier of the button pressed as the box's answer.
-static int RappelReponse(void *donnee, int id) {
+int RappelReponse(void *donnee, int id) {
     *static_cast<int *>(donnee) = id;
     return CODE_EVENEMENT;
 }
 
-static Fenetre *OuvreBoite(const Apparence &a, Ecran *ecran) {
+Fenetre *OuvreBoite(const Apparence &a, Ecran *ecran) {
     return CreeFenetre(100, 100, 250, 150, "", a.fond.r, a.fond.g, a.fond.b, ecran);
 }
 
-static Bouton *BoutonDeBoite(int id, int decalage, int largeur, const char *legende, RappelBouton rappel, void *donnee,
-                             const Apparence &a, Frame *frame, Fenetre *boite) {
+Bouton *BoutonDeBoite(int id, int decalage, int largeur, const char *legende, RappelBouton rappel, void *donnee,
+                      const Apparence &a, Frame *frame, Fenetre *boite) {
     return CreeBoutonDansFrame(id, 'v', decalage, largeur, 30, legende, a.police, a.imageBouton, a.couleurBouton,
                                a.couleurTexte, rappel, donnee, frame, boite);
 }
 
 // Shows the built box, waits for its answer, then destroys it.
-static void AttendBoite(Fenetre *boite, Ecran *ecran) {
+void AttendBoite(Fenetre *boite, Ecran *ecran) {
     Rafraichit(0, 0, boite->largeur, boite->hauteur, boite);
     // A box that lost its window while being built (an image that failed)
     // is nobody's to answer: its wait ends at once.
@@ -51,6 +53,20 @@ static void AttendBoite(Fenetre *boite, Ecran *ecran) {
     AttendEvenement(*ecran, boite);
     DetruitFenetre(boite, ecran);
 }
+
+void Dit(const Apparence &a, const char *message, Ecran *ecran) {
+    AfficheMessage(a.fond, a.image, a.couleurBouton, a.imageBouton, a.couleurTexte, message, a.police, ecran);
+}
+
+// A stream in the mode asked for, or the box that says it cannot be had.
+FILE *OuvreOuDit(const Apparence &a, const char *nomFichier, const char *mode, Ecran *ecran) {
+    FILE *flux = fopen(nomFichier, mode);
+    if (flux == nullptr)
+        Dit(a, "Le fichier ne peut etre utilise", ecran);
+    return flux;
+}
+
+}  // namespace
 
 void AfficheMessage(Couleur fond, const char *image, Couleur couleurBouton, const char *imageBouton,
                     Couleur couleurTexte, const char *message, Police police, Ecran *ecran) {
@@ -81,18 +97,6 @@ int DemandeConfirmation(Couleur fond, const char *image, Couleur couleurBouton, 
     BoutonDeBoite(OUI, 32, 60, "Oui", RappelReponse, &reponse, a, droite, boite);
     AttendBoite(boite, ecran);
     return reponse;
-}
-
-static void Dit(const Apparence &a, const char *message, Ecran *ecran) {
-    AfficheMessage(a.fond, a.image, a.couleurBouton, a.imageBouton, a.couleurTexte, message, a.police, ecran);
-}
-
-// A stream in the mode asked for, or the box that says it cannot be had.
-static FILE *OuvreOuDit(const Apparence &a, const char *nomFichier, const char *mode, Ecran *ecran) {
-    FILE *flux = fopen(nomFichier, mode);
-    if (flux == nullptr)
-        Dit(a, "Le fichier ne peut etre utilise", ecran);
-    return flux;
 }
 
 FILE *OuvreFichierVerifie(Couleur fond, const char *image, Couleur couleurBouton, const char *imageBouton,

@@ -8,6 +8,28 @@
 
 #include "ecran/widgets/listes.h"
 
+namespace {
+
+// Draws the caption centred, cut from its end until it fits the face; the
+// stored caption stays whole, so a wider button shows more of it.
+void TraceLegende(const Bouton &b, Fenetre *fenetre) {
+    char legende[TAILLE_CHAINE_WIDGET];
+    snprintf(legende, sizeof legende, "%s", b.texte);
+    size_t n = strlen(legende);
+    const int place = abs(b.x2 - b.x1 - 6);
+    int largeur = 0, hauteur = 0;
+    TailleTexte(legende, b.police, &largeur, &hauteur, fenetre);
+    while (largeur > place && n > 0) {
+        legende[--n] = '\0';
+        TailleTexte(legende, b.police, &largeur, &hauteur, fenetre);
+    }
+    const int dx = (b.x2 - b.x1 - largeur) / 2;
+    const int dy = (hauteur / 2 + (b.y2 - b.y1)) / 2;
+    EcritTexte(b.x1 + dx, b.y1 + dy, legende, b.police, b.couleurTexte, fenetre);
+}
+
+}  // namespace
+
 Bouton *CreeBouton(int id, int x1, int y1, int x2, int y2, const char *texte, Police police, const char *nomImage,
                    Couleur couleurFond, Couleur couleurTexte, RappelBouton rappel, void *donneeRappel,
                    Fenetre *fenetre) {
@@ -93,24 +115,6 @@ void ChangeCouleursBouton(Bouton *bouton, Couleur couleurTexte, Couleur couleurF
     bouton->couleurTexte = couleurTexte;
     bouton->couleurFond = couleurFond;
     TraceBouton(bouton, fenetre);
-}
-
-// Draws the caption centred, cut from its end until it fits the face; the
-// stored caption stays whole, so a wider button shows more of it.
-static void TraceLegende(const Bouton &b, Fenetre *fenetre) {
-    char legende[TAILLE_CHAINE_WIDGET];
-    snprintf(legende, sizeof legende, "%s", b.texte);
-    size_t n = strlen(legende);
-    const int place = abs(b.x2 - b.x1 - 6);
-    int largeur = 0, hauteur = 0;
-    TailleTexte(legende, b.police, &largeur, &hauteur, fenetre);
-    while (largeur > place && n > 0) {
-        legende[--n] = '\0';
-        TailleTexte(legende, b.police, &largeur, &hauteur, fenetre);
-    }
-    const int dx = (b.x2 - b.x1 - largeur) / 2;
-    const int dy = (hauteur / 2 + (b.y2 - b.y1)) / 2;
-    EcritTexte(b.x1 + dx, b.y1 + dy, legende, b.police, b.couleurTexte, fenetre);
 }
 
 void TraceBouton(Bouton *bouton, Fenetre *fenetre) {
