@@ -33,13 +33,8 @@ void TraceLegende(const Bouton &b, Fenetre *fenetre) {
 Bouton *CreeBouton(int id, int x1, int y1, int x2, int y2, const char *texte, Police police, const char *nomImage,
                    Couleur couleurFond, Couleur couleurTexte, RappelBouton rappel, void *donneeRappel,
                    Fenetre *fenetre) {
-    Bouton *bouton = static_cast<Bouton *>(AlloueWidget(sizeof(Bouton), "Allocation d'un bouton"));
-    fenetre->boutons = LieEnTete(fenetre->boutons, bouton);
+    Bouton *bouton = NouveauWidget<Bouton>(x1, y1, x2, y2, "Allocation d'un bouton", fenetre);
     bouton->id = id;
-    bouton->x1 = x1;
-    bouton->y1 = y1;
-    bouton->x2 = x2;
-    bouton->y2 = y2;
     bouton->couleurTexte = couleurTexte;
     bouton->couleurFond = couleurFond;
     if (texte == nullptr) {
@@ -54,7 +49,6 @@ Bouton *CreeBouton(int id, int x1, int y1, int x2, int y2, const char *texte, Po
     bouton->releve = 1;
     bouton->actif = 1;
     ChangeImageBouton(bouton, nomImage, fenetre);
-    fenetre->nbBoutons = fenetre->nbBoutons + 1;
     return bouton;
 }
 
@@ -120,17 +114,9 @@ void ChangeCouleursBouton(Bouton *bouton, Couleur couleurTexte, Couleur couleurF
 void TraceBouton(Bouton *bouton, Fenetre *fenetre) {
     const Bouton b = *bouton;
     TraceRectangle(b.x1, b.y1, b.x2, b.y2, AlloueCouleur(10, 10, 10, fenetre), fenetre);
-    const Couleur sombre = NuanceSombre(b.couleurFond, fenetre);
-    const Couleur clair = NuanceClaire(b.couleurFond, fenetre);
-    const Couleur haut = b.releve != 0 ? clair : sombre;
-    const Couleur bas = b.releve != 0 ? sombre : clair;
     RemplitRectangle(b.x1 + 1, b.y1 + 1, b.x2 - 1, b.y2 - 1, b.couleurFond, fenetre);
-    for (int i = 1; i <= 3; i++) {
-        TraceLigne(b.x1 + i, b.y1 + i, b.x2 - i, b.y1 + i, haut, fenetre);
-        TraceLigne(b.x1 + i, b.y1 + i, b.x1 + i, b.y2 - i, haut, fenetre);
-        TraceLigne(b.x1 + i, b.y2 - i, b.x2 - i, b.y2 - i, bas, fenetre);
-        TraceLigne(b.x2 - i, b.y1 + i, b.x2 - i, b.y2 - i, bas, fenetre);
-    }
+    const Relief relief = b.releve != 0 ? EN_RELIEF : EN_CREUX;
+    TraceBiseau(b.x1, b.y1, b.x2, b.y2, 1, 3, b.couleurFond, relief, COIN_EN_BAS, fenetre);
     if (b.nomImage[0] != '\0' && b.image != nullptr) {
         AffichePixmap(b.image, b.x1 + 3, b.y1 + 3, b.largeurImage, b.hauteurImage, fenetre);
     }

@@ -32,14 +32,7 @@ int LargeurTexte(const char *chaine, Police police, int *hauteur, Fenetre *fenet
 void TraceCadreTexte(const Texte &t, Fenetre *fenetre) {
     RemplitRectangle(t.x1 + 1, t.y1 + 1, t.x2 - 1, t.y2 - 1, AlloueCouleur(255, 255, 255, fenetre), fenetre);
     TraceRectangle(t.x1 + 4, t.y1 + 4, t.x2 - 4, t.y2 - 4, AlloueCouleur(10, 10, 10, fenetre), fenetre);
-    const Couleur sombre = NuanceSombre(t.couleurFond, fenetre);
-    const Couleur clair = NuanceClaire(t.couleurFond, fenetre);
-    for (int i = 1; i <= 3; i++) {
-        TraceLigne(t.x1 + i, t.y1 + i, t.x2 - i, t.y1 + i, sombre, fenetre);
-        TraceLigne(t.x1 + i, t.y1 + i, t.x1 + i, t.y2 - i, sombre, fenetre);
-        TraceLigne(t.x1 + i, t.y2 - i, t.x2 - i, t.y2 - i, clair, fenetre);
-        TraceLigne(t.x2 - i, t.y1 + i, t.x2 - i, t.y2 - i, clair, fenetre);
-    }
+    TraceBiseau(t.x1, t.y1, t.x2, t.y2, 1, 3, t.couleurFond, EN_CREUX, COIN_EN_BAS, fenetre);
 }
 
 // The first character shown reaches back as far as the text from it still
@@ -102,13 +95,8 @@ void AppliqueTouche(int code, Texte *texte) {
 
 Texte *CreeTexte(int id, int x1, int y1, int x2, int y2, const char *texteInitial, Police police, int longueurMax,
                  Couleur couleurTexte, RappelTexte rappel, void *donneeRappel, Fenetre *fenetre) {
-    Texte *texte = static_cast<Texte *>(AlloueWidget(sizeof(Texte), "Allocation d'un texte"));
-    fenetre->textes = LieEnTete(fenetre->textes, texte);
+    Texte *texte = NouveauWidget<Texte>(x1, y1, x2, y2, "Allocation d'un texte", fenetre);
     texte->id = id;
-    texte->x1 = x1;
-    texte->y1 = y1;
-    texte->x2 = x2;
-    texte->y2 = y2;
     texte->longueurMax = std::min(longueurMax, static_cast<int>(TAILLE_CHAINE_WIDGET));
     texte->couleurTexte = couleurTexte;
     texte->couleurFond = fenetre->fond;
@@ -118,7 +106,6 @@ Texte *CreeTexte(int id, int x1, int y1, int x2, int y2, const char *texteInitia
     texte->edition = 0;
     texte->actif = 1;
     ChangeTexte(texte, texteInitial, fenetre);
-    fenetre->nbTextes = fenetre->nbTextes + 1;
     return texte;
 }
 
