@@ -104,12 +104,13 @@ FILE *OuvreFichierVerifie(Couleur fond, const char *image, Couleur couleurBouton
     if (nomFichier == nullptr || mode == nullptr)
         return nullptr;
     const Apparence a = {fond, image, couleurBouton, imageBouton, couleurTexte, police};
-    struct stat etat;
+    struct stat etat = {};
     const bool existe = stat(nomFichier, &etat) == 0;
-    // A directory opens for reading, and a FIFO would block the program:
-    // only regular files are files here.
-    const bool ordinaire = existe && S_ISREG(etat.st_mode);
-    FILE *lecture = ordinaire ? fopen(nomFichier, "r") : nullptr;
+    // A directory opens for reading, and a FIFO would block the program (a
+    // socket never opens): none is a file here. Devices such as /dev/null are.
+    const mode_t genre = etat.st_mode;
+    const bool utilisable = existe && !S_ISDIR(genre) && !S_ISFIFO(genre) && !S_ISSOCK(genre);
+    FILE *lecture = utilisable ? fopen(nomFichier, "r") : nullptr;
     if (mode[0] == 'r') {
         if (lecture == nullptr) {
             Dit(a, "Le fichier n'existe pas ou vous n'avez pas les droits", ecran);
@@ -123,7 +124,7 @@ FILE *OuvreFichierVerifie(Couleur fond, const char *image, Couleur couleurBouton
     }
     if (lecture != nullptr)
         fclose(lecture);
-    if (existe && !ordinaire) {
+    if (existe && !utilisable) {
         Dit(a, "Le fichier ne peut etre utilise", ecran);
         return nullptr;
     }
