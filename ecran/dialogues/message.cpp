@@ -7,6 +7,8 @@
 #include "ecran/widgets/bouton.h"
 #include "ecran/widgets/frame.h"
 
+namespace {
+
 // What both boxes are made of, in the order their callers give it.
 struct Apparence {
     Couleur fond;
@@ -19,34 +21,48 @@ struct Apparence {
 
 enum { NON = 0, OUI = 1 };
 
-static int RappelContinue(void * /*donnee*/, int /*id*/) {
+int RappelContinue(void * /*donnee*/, int /*id*/) {
     return CODE_EVENEMENT;
 }
 
 // Keeps the identifier of the button pressed as the box's answer.
-static int RappelReponse(void *donnee, int id) {
+int RappelReponse(void *donnee, int id) {
     *static_cast<int *>(donnee) = id;
     return CODE_EVENEMENT;
 }
 
-static Fenetre *OuvreBoite(const Apparence &a, Ecran *ecran) {
+Fenetre *OuvreBoite(const Apparence &a, Ecran *ecran) {
     return CreeFenetre(100, 100, 250, 150, "", a.fond.r, a.fond.g, a.fond.b, ecran);
 }
 
-static Bouton *BoutonDeBoite(int id, int decalage, int largeur, const char *legende, RappelBouton rappel, void *donnee,
-                             const Apparence &a, Frame *frame, Fenetre *boite) {
+Bouton *BoutonDeBoite(int id, int decalage, int largeur, const char *legende, RappelBouton rappel, void *donnee,
+                      const Apparence &a, Frame *frame, Fenetre *boite) {
     return CreeBoutonDansFrame(id, 'v', decalage, largeur, 30, legende, a.police, a.imageBouton, a.couleurBouton,
                                a.couleurTexte, rappel, donnee, frame, boite);
 }
 
 // Shows the built box, waits for its answer, then destroys it.
-static void AttendBoite(Fenetre *boite, Ecran *ecran) {
+void AttendBoite(Fenetre *boite, Ecran *ecran) {
     Rafraichit(0, 0, boite->largeur, boite->hauteur, boite);
     // A box that lost its window while being built (an image that failed)
     // is nobody's to answer: its wait ends at once.
     AttendEvenement(*ecran, boite);
     DetruitFenetre(boite, ecran);
 }
+
+void Dit(const Apparence &a, const char *message, Ecran *ecran) {
+    AfficheMessage(a.fond, a.image, a.couleurBouton, a.imageBouton, a.couleurTexte, message, a.police, ecran);
+}
+
+// A stream in the mode asked for, or the box that says it cannot be had.
+FILE *OuvreOuDit(const Apparence &a, const char *nomFichier, const char *mode, Ecran *ecran) {
+    FILE *flux = fopen(nomFichier, mode);
+    if (flux == nullptr)
+        Dit(a, "Le fichier ne peut etre utilise", ecran);
+    return flux;
+}
+
+}  // namespace
 
 void AfficheMessage(Couleur fond, const char *image, Couleur couleurBouton, const char *imageBouton,
                     Couleur couleurTexte, const char *message, Police police, Ecran *ecran) {
@@ -79,29 +95,18 @@ int DemandeConfirmation(Couleur fond, const char *image, Couleur couleurBouton, 
     return reponse;
 }
 
-static void Dit(const Apparence &a, const char *message, Ecran *ecran) {
-    AfficheMessage(a.fond, a.image, a.couleurBouton, a.imageBouton, a.couleurTexte, message, a.police, ecran);
-}
-
-// A stream in the mode asked for, or the box that says it cannot be had.
-static FILE *OuvreOuDit(const Apparence &a, const char *nomFichier, const char *mode, Ecran *ecran) {
-    FILE *flux = fopen(nomFichier, mode);
-    if (flux == nullptr)
-        Dit(a, "Le fichier ne peut etre utilise", ecran);
-    return flux;
-}
-
 FILE *OuvreFichierVerifie(Couleur fond, const char *image, Couleur couleurBouton, const char *imageBouton,
                           Couleur couleurTexte, const char *nomFichier, const char *mode, Police police, Ecran *ecran) {
     if (nomFichier == nullptr || mode == nullptr)
         return nullptr;
     const Apparence a = {fond, image, couleurBouton, imageBouton, couleurTexte, police};
-    struct stat etat;
+    struct stat etat = {};
     const bool existe = stat(nomFichier, &etat) == 0;
-    // A directory opens for reading, and a FIFO would block the program:
-    // only regular files are files here.
-    const bool ordinaire = existe && S_ISREG(etat.st_mode);
-    FILE *lecture = ordinaire ? fopen(nomFichier, "r") : nullptr;
+    // A directory opens for reading, and a FIFO would block the program (a
+    // socket never opens): none is a file here. Devices such as /dev/null are.
+    const mode_t genre = etat.st_mode;
+    const bool utilisable = existe && !S_ISDIR(genre) && !S_ISFIFO(genre) && !S_ISSOCK(genre);
+    FILE *lecture = utilisable ? fopen(nomFichier, "r") : nullptr;
     if (mode[0] == 'r') {
         if (lecture == nullptr) {
             Dit(a, "Le fichier n'existe pas ou vous n'avez pas les droits", ecran);
@@ -115,7 +120,7 @@ FILE *OuvreFichierVerifie(Couleur fond, const char *image, Couleur couleurBouton
     }
     if (lecture != nullptr)
         fclose(lecture);
-    if (existe && !ordinaire) {
+    if (existe && !utilisable) {
         Dit(a, "Le fichier ne peut etre utilise", ecran);
         return nullptr;
     }

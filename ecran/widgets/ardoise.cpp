@@ -8,12 +8,7 @@
 
 Ardoise *CreeArdoise(int id, int x1, int y1, int x2, int y2, const char *nomImage, Couleur couleur,
                      RappelArdoise rappel, void *donneeRappel, Fenetre *fenetre) {
-    Ardoise *ardoise = static_cast<Ardoise *>(AlloueWidget(sizeof(Ardoise), "Allocation d'une ardoise"));
-    fenetre->ardoises = LieEnTete(fenetre->ardoises, ardoise);
-    ardoise->x1 = x1;
-    ardoise->y1 = y1;
-    ardoise->x2 = x2;
-    ardoise->y2 = y2;
+    Ardoise *ardoise = NouveauWidget<Ardoise>(x1, y1, x2, y2, "Allocation d'une ardoise", fenetre);
     ardoise->id = id;
     int largeur = 0, hauteur = 0;
     ardoise->image = ChargeImageWidget(ardoise->nomImage, nomImage, &largeur, &hauteur, fenetre);
@@ -23,7 +18,6 @@ Ardoise *CreeArdoise(int id, int x1, int y1, int x2, int y2, const char *nomImag
     ardoise->rappel = rappel;
     ardoise->donneeRappel = donneeRappel;
     ardoise->actif = 1;
-    fenetre->nbArdoises = fenetre->nbArdoises + 1;
     TraceArdoise(ardoise, fenetre);
     return ardoise;
 }
@@ -37,15 +31,8 @@ void ChangeRappelArdoise(Ardoise *ardoise, RappelArdoise rappel, void *donneeRap
 // own colour, so that it looks cut into the window.
 void TraceArdoise(Ardoise *ardoise, Fenetre *fenetre) {
     const Ardoise a = *ardoise;
-    const Couleur sombre = NuanceSombre(fenetre->fond, fenetre);
-    const Couleur clair = NuanceClaire(fenetre->fond, fenetre);
     RemplitRectangle(a.x1 + 1, a.y1 + 1, a.x2 - 1, a.y2 - 1, a.couleur, fenetre);
-    for (int i = 0; i <= 1; i++) {
-        TraceLigne(a.x1 + i, a.y1 + i, a.x2 - i, a.y1 + i, sombre, fenetre);
-        TraceLigne(a.x1 + i, a.y2 - i, a.x2 - i, a.y2 - i, clair, fenetre);
-        TraceLigne(a.x2 - i, a.y1 + i, a.x2 - i, a.y2 - i, clair, fenetre);
-        TraceLigne(a.x1 + i, a.y1 + i, a.x1 + i, a.y2 - i, sombre, fenetre);
-    }
+    TraceBiseau(a.x1, a.y1, a.x2, a.y2, 0, 1, fenetre->fond, EN_CREUX, COIN_A_GAUCHE, fenetre);
     if (a.nomImage[0] != '\0') {
         TraceRectangleMap(a.x1 + 2, a.y1 + 2, a.x2 - 2, a.y2 - 2, a.x1 + 2, a.y1 + 2, a.image, fenetre);
     }

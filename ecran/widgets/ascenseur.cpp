@@ -110,13 +110,8 @@ Bouton *CreeFleche(int pas, int x1, int y1, const char *image, Ascenseur *ascens
 
 Ascenseur *CreeAscenseur(int id, char sens, int x1, int y1, int x2, int y2, int valeur, int minimum, int maximum,
                          Couleur couleur, RappelAscenseur rappel, void *donneeRappel, Fenetre *fenetre) {
-    Ascenseur *ascenseur = static_cast<Ascenseur *>(AlloueWidget(sizeof(Ascenseur), "Allocation d'un ascenseur"));
-    fenetre->ascenseurs = LieEnTete(fenetre->ascenseurs, ascenseur);
+    Ascenseur *ascenseur = NouveauWidget<Ascenseur>(x1, y1, x2, y2, "Allocation d'un ascenseur", fenetre);
     ascenseur->id = id;
-    ascenseur->x1 = x1;
-    ascenseur->y1 = y1;
-    ascenseur->x2 = x2;
-    ascenseur->y2 = y2;
     ascenseur->couleur = couleur;
     ascenseur->rappel = rappel;
     ascenseur->donneeRappel = donneeRappel;
@@ -137,7 +132,6 @@ Ascenseur *CreeAscenseur(int id, char sens, int x1, int y1, int x2, int y2, int 
     ascenseur->sens = sens;
     ascenseur->flechePlus =
         CreeFleche(1, x2 - 20, y2 - 20, iconesEcran[vertical ? ICONE_BAS : ICONE_DROITE], ascenseur, fenetre);
-    fenetre->nbAscenseurs = fenetre->nbAscenseurs + 1;
     PlacePouceAscenseur(ascenseur);
     return ascenseur;
 }

@@ -94,13 +94,8 @@ int ToucheBoiteNombre(void *donnee, int) {
 BoiteNombre *CreeBoiteNombre(int id, int x1, int y1, int x2, int y2, int valeur, Police police, int minimum,
                              int maximum, Couleur couleur, RappelBoiteNombre rappel, void *donneeRappel,
                              Fenetre *fenetre) {
-    BoiteNombre *boite = static_cast<BoiteNombre *>(AlloueWidget(sizeof(BoiteNombre), "Allocation d'une boite nombre"));
-    fenetre->boitesNombre = LieEnTete(fenetre->boitesNombre, boite);
+    BoiteNombre *boite = NouveauWidget<BoiteNombre>(x1, y1, x2, y2, "Allocation d'une boite nombre", fenetre);
     boite->id = id;
-    boite->x1 = x1;
-    boite->y1 = y1;
-    boite->x2 = x2;
-    boite->y2 = y2;
     boite->couleur = couleur;
     boite->police = police;
     boite->minimum = minimum;
@@ -127,7 +122,6 @@ BoiteNombre *CreeBoiteNombre(int id, int x1, int y1, int x2, int y2, int valeur,
                                    noir, ClicFlecheBoiteNombre, boite, fenetre);
     boite->fenetre = fenetre;
     TraceBoiteNombre(boite, fenetre);
-    fenetre->nbBoitesNombre = fenetre->nbBoitesNombre + 1;
     return boite;
 }
 

@@ -8,16 +8,33 @@
 
 #include "ecran/widgets/listes.h"
 
+namespace {
+
+// Draws the caption centred, cut from its end until it fits the face; the
+// stored caption stays whole, so a wider button shows more of it.
+void TraceLegende(const Bouton &b, Fenetre *fenetre) {
+    char legende[TAILLE_CHAINE_WIDGET];
+    snprintf(legende, sizeof legende, "%s", b.texte);
+    size_t n = strlen(legende);
+    const int place = abs(b.x2 - b.x1 - 6);
+    int largeur = 0, hauteur = 0;
+    TailleTexte(legende, b.police, &largeur, &hauteur, fenetre);
+    while (largeur > place && n > 0) {
+        legende[--n] = '\0';
+        TailleTexte(legende, b.police, &largeur, &hauteur, fenetre);
+    }
+    const int dx = (b.x2 - b.x1 - largeur) / 2;
+    const int dy = (hauteur / 2 + (b.y2 - b.y1)) / 2;
+    EcritTexte(b.x1 + dx, b.y1 + dy, legende, b.police, b.couleurTexte, fenetre);
+}
+
+}  // namespace
+
 Bouton *CreeBouton(int id, int x1, int y1, int x2, int y2, const char *texte, Police police, const char *nomImage,
                    Couleur couleurFond, Couleur couleurTexte, RappelBouton rappel, void *donneeRappel,
                    Fenetre *fenetre) {
-    Bouton *bouton = static_cast<Bouton *>(AlloueWidget(sizeof(Bouton), "Allocation d'un bouton"));
-    fenetre->boutons = LieEnTete(fenetre->boutons, bouton);
+    Bouton *bouton = NouveauWidget<Bouton>(x1, y1, x2, y2, "Allocation d'un bouton", fenetre);
     bouton->id = id;
-    bouton->x1 = x1;
-    bouton->y1 = y1;
-    bouton->x2 = x2;
-    bouton->y2 = y2;
     bouton->couleurTexte = couleurTexte;
     bouton->couleurFond = couleurFond;
     if (texte == nullptr) {
@@ -32,7 +49,6 @@ Bouton *CreeBouton(int id, int x1, int y1, int x2, int y2, const char *texte, Po
     bouton->releve = 1;
     bouton->actif = 1;
     ChangeImageBouton(bouton, nomImage, fenetre);
-    fenetre->nbBoutons = fenetre->nbBoutons + 1;
     return bouton;
 }
 
@@ -95,38 +111,12 @@ void ChangeCouleursBouton(Bouton *bouton, Couleur couleurTexte, Couleur couleurF
     TraceBouton(bouton, fenetre);
 }
 
-// Draws the caption centred, cut from its end until it fits the face; the
-// stored caption stays whole, so a wider button shows more of it.
-static void TraceLegende(const Bouton &b, Fenetre *fenetre) {
-    char legende[TAILLE_CHAINE_WIDGET];
-    snprintf(legende, sizeof legende, "%s", b.texte);
-    size_t n = strlen(legende);
-    const int place = abs(b.x2 - b.x1 - 6);
-    int largeur = 0, hauteur = 0;
-    TailleTexte(legende, b.police, &largeur, &hauteur, fenetre);
-    while (largeur > place && n > 0) {
-        legende[--n] = '\0';
-        TailleTexte(legende, b.police, &largeur, &hauteur, fenetre);
-    }
-    const int dx = (b.x2 - b.x1 - largeur) / 2;
-    const int dy = (hauteur / 2 + (b.y2 - b.y1)) / 2;
-    EcritTexte(b.x1 + dx, b.y1 + dy, legende, b.police, b.couleurTexte, fenetre);
-}
-
 void TraceBouton(Bouton *bouton, Fenetre *fenetre) {
     const Bouton b = *bouton;
     TraceRectangle(b.x1, b.y1, b.x2, b.y2, AlloueCouleur(10, 10, 10, fenetre), fenetre);
-    const Couleur sombre = NuanceSombre(b.couleurFond, fenetre);
-    const Couleur clair = NuanceClaire(b.couleurFond, fenetre);
-    const Couleur haut = b.releve != 0 ? clair : sombre;
-    const Couleur bas = b.releve != 0 ? sombre : clair;
     RemplitRectangle(b.x1 + 1, b.y1 + 1, b.x2 - 1, b.y2 - 1, b.couleurFond, fenetre);
-    for (int i = 1; i <= 3; i++) {
-        TraceLigne(b.x1 + i, b.y1 + i, b.x2 - i, b.y1 + i, haut, fenetre);
-        TraceLigne(b.x1 + i, b.y1 + i, b.x1 + i, b.y2 - i, haut, fenetre);
-        TraceLigne(b.x1 + i, b.y2 - i, b.x2 - i, b.y2 - i, bas, fenetre);
-        TraceLigne(b.x2 - i, b.y1 + i, b.x2 - i, b.y2 - i, bas, fenetre);
-    }
+    const Relief relief = b.releve != 0 ? EN_RELIEF : EN_CREUX;
+    TraceBiseau(b.x1, b.y1, b.x2, b.y2, 1, 3, b.couleurFond, relief, COIN_EN_BAS, fenetre);
     if (b.nomImage[0] != '\0' && b.image != nullptr) {
         AffichePixmap(b.image, b.x1 + 3, b.y1 + 3, b.largeurImage, b.hauteurImage, fenetre);
     }

@@ -7,18 +7,12 @@
 #include "ecran/widgets/listes.h"
 
 Frame *CreeFrame(int x1, int y1, int x2, int y2, const char *nomImage, Couleur couleur, Fenetre *fenetre) {
-    Frame *frame = static_cast<Frame *>(AlloueWidget(sizeof(Frame), "Allocation d'une frame"));
-    fenetre->frames = LieEnTete(fenetre->frames, frame);
-    frame->x1 = x1;
-    frame->y1 = y1;
-    frame->x2 = x2;
-    frame->y2 = y2;
+    Frame *frame = NouveauWidget<Frame>(x1, y1, x2, y2, "Allocation d'une frame", fenetre);
     int largeur = 0, hauteur = 0;
     frame->image = ChargeImageWidget(frame->nomImage, nomImage, &largeur, &hauteur, fenetre);
     frame->largeurImage = largeur;
     frame->hauteurImage = hauteur;
     frame->couleur = couleur;
-    fenetre->nbFrames = fenetre->nbFrames + 1;
     TraceFrame(frame, fenetre);
     return frame;
 }
@@ -27,19 +21,10 @@ Frame *CreeFrame(int x1, int y1, int x2, int y2, const char *nomImage, Couleur c
 // the edge and the band between keep the fill colour.
 void TraceFrame(Frame *frame, Fenetre *fenetre) {
     const Frame f = *frame;
-    const Couleur sombre = NuanceSombre(f.couleur, fenetre);
-    const Couleur clair = NuanceClaire(f.couleur, fenetre);
     RemplitRectangle(f.x1, f.y1, f.x2, f.y2, f.couleur, fenetre);
     for (int i = 1; i <= 2; i++) {
-        TraceLigne(f.x1 + i, f.y1 + i, f.x2 - i, f.y1 + i, sombre, fenetre);
-        TraceLigne(f.x1 + i, f.y2 - i, f.x2 - i, f.y2 - i, clair, fenetre);
-        TraceLigne(f.x1 + i, f.y1 + i, f.x1 + i, f.y2 - i, sombre, fenetre);
-        TraceLigne(f.x2 - i, f.y1 + i, f.x2 - i, f.y2 - i, clair, fenetre);
-        const int r = i + 6;
-        TraceLigne(f.x1 + r, f.y1 + r, f.x2 - r, f.y1 + r, clair, fenetre);
-        TraceLigne(f.x1 + r, f.y2 - r, f.x2 - r, f.y2 - r, sombre, fenetre);
-        TraceLigne(f.x1 + r, f.y1 + r, f.x1 + r, f.y2 - r, clair, fenetre);
-        TraceLigne(f.x2 - r, f.y1 + r, f.x2 - r, f.y2 - r, sombre, fenetre);
+        TraceBiseau(f.x1, f.y1, f.x2, f.y2, i, i, f.couleur, EN_CREUX, COIN_A_GAUCHE, fenetre);
+        TraceBiseau(f.x1, f.y1, f.x2, f.y2, i + 6, i + 6, f.couleur, EN_RELIEF, COIN_A_GAUCHE, fenetre);
     }
     if (f.nomImage[0] != '\0') {
         TraceRectangleMap(f.x1 + 9, f.y1 + 9, f.x2 - 8, f.y2 - 8, f.x1 + 9, f.y1 + 9, f.image, fenetre);

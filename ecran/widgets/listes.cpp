@@ -26,6 +26,24 @@ Couleur NuanceClaire(Couleur base, Fenetre *fenetre) {
     return NuanceCouleur(base, FACTEUR_CLAIR, fenetre);
 }
 
+void TraceBiseau(int x1, int y1, int x2, int y2, int premier, int dernier, Couleur base, Relief relief, CoinBiseau coin,
+                 Fenetre *fenetre) {
+    const Couleur sombre = NuanceSombre(base, fenetre);
+    const Couleur clair = NuanceClaire(base, fenetre);
+    const Couleur haut = relief == EN_RELIEF ? clair : sombre;
+    const Couleur bas = relief == EN_RELIEF ? sombre : clair;
+    // Of two lines through one pixel the later one shows.
+    for (int i = premier; i <= dernier; i++) {
+        TraceLigne(x1 + i, y1 + i, x2 - i, y1 + i, haut, fenetre);
+        if (coin == COIN_EN_BAS)
+            TraceLigne(x1 + i, y1 + i, x1 + i, y2 - i, haut, fenetre);
+        TraceLigne(x1 + i, y2 - i, x2 - i, y2 - i, bas, fenetre);
+        if (coin == COIN_A_GAUCHE)
+            TraceLigne(x1 + i, y1 + i, x1 + i, y2 - i, haut, fenetre);
+        TraceLigne(x2 - i, y1 + i, x2 - i, y2 - i, bas, fenetre);
+    }
+}
+
 void *AlloueWidget(size_t taille, const char *message) {
     void *record = calloc(1, taille);
     if (record == nullptr) {
@@ -33,6 +51,41 @@ void *AlloueWidget(size_t taille, const char *message) {
         exit(1);
     }
     return record;
+}
+
+void Inscrit(Frame *frame, Fenetre *fenetre) {
+    fenetre->frames = LieEnTete(fenetre->frames, frame);
+    fenetre->nbFrames = fenetre->nbFrames + 1;
+}
+
+void Inscrit(Bouton *bouton, Fenetre *fenetre) {
+    fenetre->boutons = LieEnTete(fenetre->boutons, bouton);
+    fenetre->nbBoutons = fenetre->nbBoutons + 1;
+}
+
+void Inscrit(Ascenseur *ascenseur, Fenetre *fenetre) {
+    fenetre->ascenseurs = LieEnTete(fenetre->ascenseurs, ascenseur);
+    fenetre->nbAscenseurs = fenetre->nbAscenseurs + 1;
+}
+
+void Inscrit(Texte *texte, Fenetre *fenetre) {
+    fenetre->textes = LieEnTete(fenetre->textes, texte);
+    fenetre->nbTextes = fenetre->nbTextes + 1;
+}
+
+void Inscrit(ZoneTexte *zone, Fenetre *fenetre) {
+    fenetre->zonesTexte = LieEnTete(fenetre->zonesTexte, zone);
+    fenetre->nbZonesTexte = fenetre->nbZonesTexte + 1;
+}
+
+void Inscrit(BoiteNombre *boite, Fenetre *fenetre) {
+    fenetre->boitesNombre = LieEnTete(fenetre->boitesNombre, boite);
+    fenetre->nbBoitesNombre = fenetre->nbBoitesNombre + 1;
+}
+
+void Inscrit(Ardoise *ardoise, Fenetre *fenetre) {
+    fenetre->ardoises = LieEnTete(fenetre->ardoises, ardoise);
+    fenetre->nbArdoises = fenetre->nbArdoises + 1;
 }
 
 void TexteTropLong(const char *format, const char *texte) {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the seven widget kinds share: their place in the window's lists,
-// the hit test, the relief shades, the allocation and image-name rules.
+// What the seven widget kinds share: their creation and place in the
+// window's lists, the hit test, the bevels, the allocation and image-name rules.
 #pragma once
 
 #include <cstddef>
@@ -53,8 +53,45 @@ bool AtteintWidget(const T *widget, int x, int y) {
 Couleur NuanceSombre(Couleur base, Fenetre *fenetre);
 Couleur NuanceClaire(Couleur base, Fenetre *fenetre);
 
+// A bevel light at the top and left looks raised; dark there, sunken.
+enum Relief { EN_RELIEF, EN_CREUX };
+
+// The edge that takes the bottom-left corner, where a bevel's two shades
+// meet (the right edge always takes the top-right one).
+enum CoinBiseau { COIN_A_GAUCHE, COIN_EN_BAS };
+
+// Draws a bevel in the two shades of `base`: one line along each edge of
+// every ring from `premier` to `dernier` pixels inside the inclusive corners.
+void TraceBiseau(int x1, int y1, int x2, int y2, int premier, int dernier, Couleur base, Relief relief, CoinBiseau coin,
+                 Fenetre *fenetre);
+
 // A zeroed widget record; on failure perror(message) and exit status 1.
 void *AlloueWidget(size_t taille, const char *message);
+
+// Links a new record at the head of its kind's list in the window and adds
+// one to the kind's count. The window's head and count are read and stored
+// back by value: the window record is packed.
+void Inscrit(Frame *frame, Fenetre *fenetre);
+void Inscrit(Bouton *bouton, Fenetre *fenetre);
+void Inscrit(Ascenseur *ascenseur, Fenetre *fenetre);
+void Inscrit(Texte *texte, Fenetre *fenetre);
+void Inscrit(ZoneTexte *zone, Fenetre *fenetre);
+void Inscrit(BoiteNombre *boite, Fenetre *fenetre);
+void Inscrit(Ardoise *ardoise, Fenetre *fenetre);
+
+// The start of every widget's creation: a zeroed record of kind T, linked
+// and counted in the window, on the inclusive corners. A failed allocation
+// ends the program with status 1 after perror(message).
+template <typename T>
+T *NouveauWidget(int x1, int y1, int x2, int y2, const char *message, Fenetre *fenetre) {
+    T *widget = static_cast<T *>(AlloueWidget(sizeof(T), message));
+    Inscrit(widget, fenetre);
+    widget->x1 = x1;
+    widget->y1 = y1;
+    widget->x2 = x2;
+    widget->y2 = y2;
+    return widget;
+}
 
 // Copies an image name into a record's buffer and loads it. A null or empty
 // name stores the empty name and loads nothing; a name that does not fit

@@ -9,6 +9,8 @@
 
 #include "ecran/widgets/listes.h"
 
+namespace {
+
 // The navigation keys as ToucheTexte receives them.
 enum {
     TOUCHE_FIN = TOUCHE_NAVIGATION | 0x23,
@@ -19,15 +21,82 @@ enum {
 };
 enum { CARACTERE_EFFACE = 8, CARACTERE_ENTREE = 13 };
 
+int LargeurTexte(const char *chaine, Police police, int *hauteur, Fenetre *fenetre) {
+    int largeur = 0, h = 0;
+    TailleTexte(chaine, police, &largeur, &h, fenetre);
+    if (hauteur != nullptr)
+        *hauteur = h;
+    return largeur;
+}
+
+void TraceCadreTexte(const Texte &t, Fenetre *fenetre) {
+    RemplitRectangle(t.x1 + 1, t.y1 + 1, t.x2 - 1, t.y2 - 1, AlloueCouleur(255, 255, 255, fenetre), fenetre);
+    TraceRectangle(t.x1 + 4, t.y1 + 4, t.x2 - 4, t.y2 - 4, AlloueCouleur(10, 10, 10, fenetre), fenetre);
+    TraceBiseau(t.x1, t.y1, t.x2, t.y2, 1, 3, t.couleurFond, EN_CREUX, COIN_EN_BAS, fenetre);
+}
+
+// The first character shown reaches back as far as the text from it still
+// fits, so the end of the contents stays in view.
+int PremierMontre(const Texte &t, Fenetre *fenetre) {
+    // Copies: std::min takes references, and the record is packed.
+    int debut = std::min(static_cast<int>(t.debut), static_cast<int>(t.curseur));
+    const int place = abs(t.x2 - t.x1 - 16);
+    while (debut > 0 && LargeurTexte(t.texte + debut, t.police, nullptr, fenetre) < place)
+        debut--;
+    return debut;
+}
+
+void RafraichitTexte(Texte *texte, Fenetre *fenetre) {
+    const int x1 = texte->x1, y1 = texte->y1;
+    Rafraichit(x1, y1, texte->x2 - x1, texte->y2 - y1, fenetre);
+}
+
+// Applies one code to the contents and the cursor; returns nothing to tell.
+void AppliqueTouche(int code, Texte *texte) {
+    char *contenu = texte->texte;  // a byte buffer: no alignment to respect
+    const int n = static_cast<int>(strlen(contenu));
+    int curseur = texte->curseur, debut = texte->debut;
+    switch (code) {
+    case CARACTERE_EFFACE:
+        if (curseur > 0) {
+            if (debut > 0)
+                debut--;
+            curseur--;
+            memmove(contenu + curseur, contenu + curseur + 1, n - curseur);
+        }
+        break;
+    case TOUCHE_FIN: curseur = n; break;
+    case TOUCHE_DEBUT: curseur = 0; break;
+    case TOUCHE_GAUCHE:
+        if (curseur > 0)
+            curseur--;
+        break;
+    case TOUCHE_DROITE:
+        if (curseur < n)
+            curseur++;
+        break;
+    case TOUCHE_SUPPRIME:
+        if (curseur < n)
+            memmove(contenu + curseur, contenu + curseur + 1, n - curseur);
+        break;
+    default:
+        // A zero byte would cut the contents short; other navigation keys have no use here.
+        if (code > 0 && code <= 0xFF && n < texte->longueurMax && n < TAILLE_CHAINE_WIDGET - 1) {
+            memmove(contenu + curseur + 1, contenu + curseur, n - curseur + 1);
+            contenu[curseur++] = static_cast<char>(code);
+        }
+        break;
+    }
+    texte->curseur = curseur;
+    texte->debut = debut;
+}
+
+}  // namespace
+
 Texte *CreeTexte(int id, int x1, int y1, int x2, int y2, const char *texteInitial, Police police, int longueurMax,
                  Couleur couleurTexte, RappelTexte rappel, void *donneeRappel, Fenetre *fenetre) {
-    Texte *texte = static_cast<Texte *>(AlloueWidget(sizeof(Texte), "Allocation d'un texte"));
-    fenetre->textes = LieEnTete(fenetre->textes, texte);
+    Texte *texte = NouveauWidget<Texte>(x1, y1, x2, y2, "Allocation d'un texte", fenetre);
     texte->id = id;
-    texte->x1 = x1;
-    texte->y1 = y1;
-    texte->x2 = x2;
-    texte->y2 = y2;
     texte->longueurMax = std::min(longueurMax, static_cast<int>(TAILLE_CHAINE_WIDGET));
     texte->couleurTexte = couleurTexte;
     texte->couleurFond = fenetre->fond;
@@ -37,7 +106,6 @@ Texte *CreeTexte(int id, int x1, int y1, int x2, int y2, const char *texteInitia
     texte->edition = 0;
     texte->actif = 1;
     ChangeTexte(texte, texteInitial, fenetre);
-    fenetre->nbTextes = fenetre->nbTextes + 1;
     return texte;
 }
 
@@ -71,38 +139,6 @@ char *CopieTexte(Texte *texte) {
     char *copie = static_cast<char *>(AlloueWidget(taille, "Allocation d'un texte"));
     memcpy(copie, texte->texte, taille);
     return copie;
-}
-
-static int LargeurTexte(const char *chaine, Police police, int *hauteur, Fenetre *fenetre) {
-    int largeur = 0, h = 0;
-    TailleTexte(chaine, police, &largeur, &h, fenetre);
-    if (hauteur != nullptr)
-        *hauteur = h;
-    return largeur;
-}
-
-static void TraceCadreTexte(const Texte &t, Fenetre *fenetre) {
-    RemplitRectangle(t.x1 + 1, t.y1 + 1, t.x2 - 1, t.y2 - 1, AlloueCouleur(255, 255, 255, fenetre), fenetre);
-    TraceRectangle(t.x1 + 4, t.y1 + 4, t.x2 - 4, t.y2 - 4, AlloueCouleur(10, 10, 10, fenetre), fenetre);
-    const Couleur sombre = NuanceSombre(t.couleurFond, fenetre);
-    const Couleur clair = NuanceClaire(t.couleurFond, fenetre);
-    for (int i = 1; i <= 3; i++) {
-        TraceLigne(t.x1 + i, t.y1 + i, t.x2 - i, t.y1 + i, sombre, fenetre);
-        TraceLigne(t.x1 + i, t.y1 + i, t.x1 + i, t.y2 - i, sombre, fenetre);
-        TraceLigne(t.x1 + i, t.y2 - i, t.x2 - i, t.y2 - i, clair, fenetre);
-        TraceLigne(t.x2 - i, t.y1 + i, t.x2 - i, t.y2 - i, clair, fenetre);
-    }
-}
-
-// The first character shown reaches back as far as the text from it still
-// fits, so the end of the contents stays in view.
-static int PremierMontre(const Texte &t, Fenetre *fenetre) {
-    // Copies: std::min takes references, and the record is packed.
-    int debut = std::min(static_cast<int>(t.debut), static_cast<int>(t.curseur));
-    const int place = abs(t.x2 - t.x1 - 16);
-    while (debut > 0 && LargeurTexte(t.texte + debut, t.police, nullptr, fenetre) < place)
-        debut--;
-    return debut;
 }
 
 void TraceTexte(Texte *texte, Fenetre *fenetre) {
@@ -151,11 +187,6 @@ void PlaceCurseurTexte(Texte *texte, int x, int /*y*/, Fenetre *fenetre) {
     TraceTexte(texte, fenetre);
 }
 
-static void RafraichitTexte(Texte *texte, Fenetre *fenetre) {
-    const int x1 = texte->x1, y1 = texte->y1;
-    Rafraichit(x1, y1, texte->x2 - x1, texte->y2 - y1, fenetre);
-}
-
 signed char ClicTexte(Texte *texte, int x, int y, Fenetre *fenetre, Ecran ecran) {
     if (!AtteintWidget(texte, x, y))
         return 0;
@@ -183,46 +214,6 @@ signed char ClicTextes(Texte *tete, int x, int y, Fenetre *fenetre, Ecran ecran)
         texte = suivant;
     }
     return -1;
-}
-
-// Applies one code to the contents and the cursor; returns nothing to tell.
-static void AppliqueTouche(int code, Texte *texte) {
-    char *contenu = texte->texte;  // a byte buffer: no alignment to respect
-    const int n = static_cast<int>(strlen(contenu));
-    int curseur = texte->curseur, debut = texte->debut;
-    switch (code) {
-    case CARACTERE_EFFACE:
-        if (curseur > 0) {
-            if (debut > 0)
-                debut--;
-            curseur--;
-            memmove(contenu + curseur, contenu + curseur + 1, n - curseur);
-        }
-        break;
-    case TOUCHE_FIN: curseur = n; break;
-    case TOUCHE_DEBUT: curseur = 0; break;
-    case TOUCHE_GAUCHE:
-        if (curseur > 0)
-            curseur--;
-        break;
-    case TOUCHE_DROITE:
-        if (curseur < n)
-            curseur++;
-        break;
-    case TOUCHE_SUPPRIME:
-        if (curseur < n)
-            memmove(contenu + curseur, contenu + curseur + 1, n - curseur);
-        break;
-    default:
-        // A zero byte would cut the contents short; other navigation keys have no use here.
-        if (code > 0 && code <= 0xFF && n < texte->longueurMax && n < TAILLE_CHAINE_WIDGET - 1) {
-            memmove(contenu + curseur + 1, contenu + curseur, n - curseur + 1);
-            contenu[curseur++] = static_cast<char>(code);
-        }
-        break;
-    }
-    texte->curseur = curseur;
-    texte->debut = debut;
 }
 
 int ToucheTexte(int code, Texte *texte, Fenetre *fenetre) {

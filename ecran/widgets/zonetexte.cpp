@@ -91,13 +91,8 @@ int CaracteresVisibles(const ZoneTexte *zone, int *longueurLaPlusLarge) {
 
 ZoneTexte *CreeZoneTexte(int id, int x1, int y1, int x2, int y2, const char *const *lignes, int nombre, Police police,
                          Couleur couleurTexte, RappelZoneTexte rappel, void *donneeRappel, Fenetre *fenetre) {
-    ZoneTexte *zone = static_cast<ZoneTexte *>(AlloueWidget(sizeof(ZoneTexte), "Allocation d'une zone de texte"));
-    fenetre->zonesTexte = LieEnTete(fenetre->zonesTexte, zone);
+    ZoneTexte *zone = NouveauWidget<ZoneTexte>(x1, y1, x2, y2, "Allocation d'une zone de texte", fenetre);
     zone->id = id;
-    zone->x1 = x1;
-    zone->y1 = y1;
-    zone->x2 = x2;
-    zone->y2 = y2;
     zone->couleurTexte = couleurTexte;
     Couleur fond = fenetre->fond;
     zone->couleurFond = fond;
@@ -123,7 +118,6 @@ ZoneTexte *CreeZoneTexte(int id, int x1, int y1, int x2, int y2, const char *con
         CreeAscenseur(2, 'h', x1, y2 - 20, x2 - 20, y2, 0, 0, maximum, fond, ChangeAscenseurZoneTexte, zone, fenetre);
     ChangeLignesZoneTexte(zone, lignes, nombre);
     TraceLignesZoneTexte(zone, fenetre);
-    fenetre->nbZonesTexte = fenetre->nbZonesTexte + 1;
     return zone;
 }
 

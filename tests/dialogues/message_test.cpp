@@ -136,6 +136,24 @@ TEST_F(Boites, WhatIsNotARegularFileIsRefusedWithTheBox) {
     EXPECT_EQ(utilisateur.boutonsVus, (std::vector<int>{1, 1, 1})) << "one box each, no question";
 }
 
+// A device is no directory, FIFO or socket: it opens as any existing file does.
+TEST_F(Boites, DevNullOpensLikeAnExistingFile) {
+    struct stat etat;
+    if (stat("/dev/null", &etat) != 0 || !S_ISCHR(etat.st_mode))
+        GTEST_SKIP() << "no /dev/null device here";
+    FILE *f = Ouvre("/dev/null", "r");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(fgetc(f), EOF);
+    fclose(f);
+    EXPECT_TRUE(utilisateur.boutonsVus.empty());
+    utilisateur.gestes = {Utilisateur::OUI};
+    f = Ouvre("/dev/null", "w");
+    ASSERT_NE(f, nullptr);
+    EXPECT_GE(fputs("rien", f), 0);
+    fclose(f);
+    EXPECT_EQ(utilisateur.boutonsVus, std::vector<int>{2}) << "the question any existing file gets";
+}
+
 // A readable regular file that nobody may write, root included.
 TEST_F(Boites, AFailedReopenInTheModeAskedIsReported) {
     const char *nom = "/sys/kernel/notes";

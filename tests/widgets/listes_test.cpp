@@ -104,6 +104,19 @@ TEST_F(Listes, ButtonsTextEntriesAndSlatesAreHitUpToTheirLastPixelOnly) {
     EXPECT_EQ(evenement.texteEnEdition, nullptr);
 }
 
+// Where a bevel's two shades meet, slates (and frames) give the bottom-left
+// corner to the left edge, buttons (and text entries) to the bottom edge.
+TEST_F(Listes, BevelCornersGoToTheEdgeEachKindDrawsLast) {
+    const uint32_t sombre = Valeur(NuanceCouleur(Gris(), 0.76f, fenetre));
+    const uint32_t clair = Valeur(NuanceCouleur(Gris(), 1.24f, fenetre));
+    CreeArdoise(1, 100, 100, 199, 199, nullptr, Gris(), nullptr, nullptr, fenetre);  // sunken
+    NouveauBouton(1);                                                                // raised, (10, 10)-(60, 40)
+    EXPECT_EQ(Pixel(100, 199), sombre);
+    EXPECT_EQ(Pixel(199, 100), clair);
+    EXPECT_EQ(Pixel(11, 39), sombre);
+    EXPECT_EQ(Pixel(59, 11), sombre);
+}
+
 // --- Names that do not fit their 256-byte buffers ------------------------------
 
 class Noms : public Listes {
