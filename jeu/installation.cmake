@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Install rules: both programs, their images, the desktop entries, the icon,
-# the AppStream metainfo and a manual page per program.
+# Install rules: both programs and the flipora command that starts one of
+# them, their images, the desktop entry, the icon, the AppStream metainfo and
+# a manual page per program.
 # The programs look for their images in the data folder when neither the
 # working directory nor their own folder holds them.
 include(GNUInstallDirs)
@@ -10,7 +11,7 @@ set_property(SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/demarrage.cpp DIRECTORY ${CMAKE_
     APPEND PROPERTY COMPILE_DEFINITIONS "FLIPORA_DONNEES=\"${FLIPORA_DONNEES}\"")
 
 if(TARGET ok_fr)
-    install(TARGETS ok_fr ok_en RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(TARGETS ok_fr ok_en lanceur RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 
 # The images are generated into the build folder; which ones exist is only
@@ -21,8 +22,7 @@ install(CODE "
 ")
 install(DIRECTORY ${CMAKE_BINARY_DIR}/icones DESTINATION ${FLIPORA_DOSSIER_DONNEES} OPTIONAL)
 
-install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/${FLIPORA_ID}.desktop ${CMAKE_CURRENT_SOURCE_DIR}/${FLIPORA_ID}.en.desktop
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/${FLIPORA_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/${FLIPORA_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/flipora.svg
