@@ -48,15 +48,23 @@ test-sanitizers: deps
 	cmake --build $(BUILD_SAN) -j $(JOBS)
 	cd $(BUILD_SAN) && ctest --output-on-failure --no-tests=error -j $(JOBS) -E '^smoke_'
 
-# A stripped Release build of its own, installed under /usr, where the
-# programs' compiled-in data folder then points.
+# A stripped Release build of its own with Debian's hardening flags,
+# installed under /usr, where the programs' compiled-in data folder then
+# points; then Debian's own checker, whose errors and warnings fail the
+# target. The desktop's validators check the entry and the metainfo first.
+DEB_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 deb:
 	@sh outils/installe-paquets.sh jeu paquet
+	desktop-file-validate jeu/org.flipora.Flipora.desktop
+	appstreamcli validate --no-net jeu/org.flipora.Flipora.metainfo.xml
 	cmake -S . -B $(PAQUET) $(CMAKE_ARGS) -DCMAKE_BUILD_TYPE=Release \
-		-DFLIPORA_TESTS=OFF -DFLIPORA_PAQUET=ON -DCMAKE_INSTALL_PREFIX=/usr
+		-DFLIPORA_TESTS=OFF -DFLIPORA_PAQUET=ON -DCMAKE_INSTALL_PREFIX=/usr \
+		-DCMAKE_CXX_FLAGS="$$($(DEB_FLAGS) CPPFLAGS) $$($(DEB_FLAGS) CXXFLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_FLAGS) LDFLAGS)"
 	cmake --build $(PAQUET) -j $(JOBS)
 	rm -f $(BUILD)/flipora_*.deb
 	cd $(PAQUET) && cpack -D CPACK_OUTPUT_FILE_PREFIX=$(abspath $(BUILD))
+	lintian --fail-on error,warning --display-info $(BUILD)/flipora_*.deb
 	@ls $(BUILD)/flipora_*.deb
 
 clean:

@@ -15,7 +15,10 @@
 #include "jeu/tour.h"
 
 #ifndef FLIPORA_DONNEES
-#define FLIPORA_DONNEES "/usr/local/share/flipora"
+#define FLIPORA_DONNEES "/usr/local/share/games/flipora"
+#endif
+#ifndef FLIPORA_DONNEES_VOISINES
+#define FLIPORA_DONNEES_VOISINES "../share/games/flipora"
 #endif
 
 namespace {
@@ -58,8 +61,8 @@ const char *DossierImages(const char *const dossiers[], int nombre) {
 void RejointImages() {
     std::vector<const char *> fichiers = FichiersDuJeu();
     // An installed tree may be moved or installed under another prefix: its
-    // data folder sits beside bin/ before it sits where the build put it.
-    const char *const ailleurs[] = {"../share/flipora", FLIPORA_DONNEES};
+    // data folder sits beside games/ before it sits where the build put it.
+    const char *const ailleurs[] = {FLIPORA_DONNEES_VOISINES, FLIPORA_DONNEES};
     RejointDossierImages(fichiers.data(), int(fichiers.size()), ailleurs, 2);
 }
 

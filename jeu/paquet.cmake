@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package (make deb): the install tree of a Release build under
-# /usr, the icon in the bitmap sizes desktops pick from, and the dependencies
+# /usr, the icon in the bitmap sizes desktops pick from, the copyright file
+# and changelog Debian asks of every package, and the dependencies
 # dpkg-shlibdeps reads off the programs.
 include(GNUInstallDirs)
 find_program(RSVG_CONVERT rsvg-convert REQUIRED)
@@ -19,6 +20,20 @@ endforeach()
 add_custom_target(icones_png ALL DEPENDS ${icones_png})
 install(DIRECTORY ${CMAKE_BINARY_DIR}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 
+# A native package's changelog is changelog.gz, in Debian's format, whose
+# latest entry names the version being packed.
+file(STRINGS ${CMAKE_SOURCE_DIR}/jeu/changelog entree LIMIT_COUNT 1)
+if(NOT entree MATCHES "^flipora \\(${PROJECT_VERSION}\\) ")
+    message(FATAL_ERROR "jeu/changelog: the latest entry is not version ${PROJECT_VERSION}: ${entree}")
+endif()
+add_custom_command(
+    OUTPUT ${CMAKE_BINARY_DIR}/changelog.gz
+    COMMAND gzip -9nc ${CMAKE_SOURCE_DIR}/jeu/changelog > ${CMAKE_BINARY_DIR}/changelog.gz
+    DEPENDS ${CMAKE_SOURCE_DIR}/jeu/changelog)
+add_custom_target(changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/changelog.gz)
+install(FILES ${CMAKE_SOURCE_DIR}/jeu/copyright ${CMAKE_BINARY_DIR}/changelog.gz
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/flipora)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME flipora)
 set(CPACK_PACKAGE_CONTACT "Flipora maintainers <maintainers@users.noreply.c-seed-15ca7afb.example>")
@@ -27,7 +42,8 @@ set(CPACK_PACKAGE_DESCRIPTION
 "Two sides play on a 6 x 6, 8 x 8, 10 x 10 or 12 x 12 board; each side is a
 person at the mouse or the computer at one of three strengths. Eight toy
 pawn sets with a flip animation, hint markers and a suggested move.
-ok_fr speaks French and ok_en English.")
+ok_fr speaks French and ok_en English; flipora, the menu's command, starts
+the one that speaks the user's language.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

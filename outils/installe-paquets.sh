@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages of the groups named (jeu: building and running
 # the game; tests: the test suites and the smoke tests; paquet: making the
-# Debian package), jeu and tests when none is named, and nothing when they are
-# all there already.
+# Debian package and checking it), jeu and tests when none is named, and
+# nothing when they are all there already.
 set -e
 [ $# -eq 0 ] && set -- jeu tests
 PAQUETS=""
@@ -12,7 +12,7 @@ for groupe in "$@"; do
         jeu) PAQUETS="$PAQUETS cmake ninja-build pkg-config g++ libsdl2-dev libsdl2-ttf-dev
                 libfontconfig-dev libx11-dev fonts-dejavu-core" ;;
         tests) PAQUETS="$PAQUETS libgtest-dev xvfb xdotool x11-apps imagemagick" ;;
-        paquet) PAQUETS="$PAQUETS dpkg-dev file appstream desktop-file-utils librsvg2-bin" ;;
+        paquet) PAQUETS="$PAQUETS dpkg-dev file appstream desktop-file-utils librsvg2-bin lintian" ;;
         *) echo "installe-paquets.sh : groupe inconnu $groupe (jeu, tests, paquet)" >&2; exit 64 ;;
     esac
 done
