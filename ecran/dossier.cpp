@@ -12,9 +12,6 @@
 
 #include "ecran.h"
 
-const char *const iconesEcran[NB_ICONES] = {"icones/haut.bmp", "icones/bas.bmp", "icones/gauche.bmp",
-                                            "icones/droite.bmp"};
-
 namespace {
 
 bool FichierLisible(const std::string &chemin) {

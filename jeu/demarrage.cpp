@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jeu/demarrage.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <iterator>
 #include <vector>
 
 #include "jeu/aide.h"
@@ -29,16 +26,6 @@ const int statut_affichage = 4;
 }
 
 }  // namespace
-
-std::vector<const char *> FichiersDuJeu() {
-    std::vector<const char *> fichiers(std::begin(fichiers_images), std::end(fichiers_images));
-    for (const auto &jeu : fichiers_pions)
-        for (const char *trame : jeu)
-            if (std::find_if(fichiers.begin(), fichiers.end(),
-                             [trame](const char *f) { return strcmp(f, trame) == 0; }) == fichiers.end())
-                fichiers.push_back(trame);
-    return fichiers;
-}
 
 void AlloueCouleurs(Fenetre *fenetre) {
     violet = AlloueCouleur(100, 0, 100, fenetre);

@@ -4,8 +4,6 @@
 // the title screen; the first click and the setup screen; the endless loop.
 #pragma once
 
-#include <vector>
-
 #include "ecran/ecran.h"
 #include "jeu/partie.h"
 #include "jeu/tables.h"
@@ -20,8 +18,6 @@ struct Application {
 
 // Makes the game's seven colours for its window.
 void AlloueCouleurs(Fenetre *fenetre);
-// Every image file the game loads: the table of images and each set's frames.
-std::vector<const char *> FichiersDuJeu();
 // The first of the folders that holds every image the game loads, or null.
 const char *DossierImages(const char *const dossiers[], int nombre);
 // Moves to the folder of the images: the working directory, the program's

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "ecran/ecran.h"
 #include "ecran/options.h"
@@ -41,6 +42,10 @@ extern Pixmap *pixmaps_jeu[NB_PIXMAPS_JEU];
 
 // Flip-animation frames by pawn set: row r belongs to set r + 4.
 extern const char *const fichiers_pions[NB_JEUX_PIONS][NB_TRAMES];
+
+// Every image file the game loads, once each: the table of images, then the
+// frames of the sets. The build draws exactly these (with the toolkit's icons).
+std::vector<const char *> FichiersDuJeu();
 
 // Rows of `textes_jeu`; the four reproaches are TEXTE_REPROCHE + 0..3.
 enum {

@@ -19,12 +19,10 @@ trap 'rm -rf "$travail"' EXIT
 
 jeux="t2 lap eb er rob ror vov vor"
 
-# Every image, named.
-fichiers="fond moquette plateau fleche cote prop aide frame1 frame2 frame3 pion3"
-for j in $jeux; do fichiers="$fichiers $j ${j}1 ${j}2 ${j}3 ${j}4"; done
+# Every image, named: the generator lists what it drew.
+[ -r "$dossier/donnees.liste" ] || { echo "$0: no $dossier/donnees.liste: build the images first" >&2; exit 1; }
 liste=""
-for f in $fichiers; do liste="$liste $dossier/$f.bmp"; done
-for f in haut bas gauche droite; do liste="$liste $dossier/icones/$f.bmp"; done
+while IFS= read -r f; do liste="$liste $dossier/$f"; done <"$dossier/donnees.liste"
 # shellcheck disable=SC2086
 montage -label '%t' -font DejaVu-Sans -pointsize 10 -geometry '100x100>+6+6' -tile 10x -background '#777' $liste "$sortie"
 
