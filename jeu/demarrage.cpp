@@ -11,10 +11,6 @@
 #include "jeu/presentation.h"
 #include "jeu/tour.h"
 
-#ifndef FLIPORA_DONNEES
-#define FLIPORA_DONNEES "/usr/local/share/flipora"
-#endif
-
 namespace {
 
 // Display failures end the program with this status, as the toolkit's do.
@@ -44,10 +40,7 @@ const char *DossierImages(const char *const dossiers[], int nombre) {
 
 void RejointImages() {
     std::vector<const char *> fichiers = FichiersDuJeu();
-    // An installed tree may be moved or installed under another prefix: its
-    // data folder sits beside bin/ before it sits where the build put it.
-    const char *const ailleurs[] = {"../share/flipora", FLIPORA_DONNEES};
-    RejointDossierImages(fichiers.data(), int(fichiers.size()), ailleurs, 2);
+    RetientDossierImages(fichiers.data(), int(fichiers.size()), dossiers_donnees, NB_DOSSIERS_DONNEES);
 }
 
 void OuvreJeu(Application *application) {

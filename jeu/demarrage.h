@@ -20,8 +20,9 @@ struct Application {
 void AlloueCouleurs(Fenetre *fenetre);
 // The first of the folders that holds every image the game loads, or null.
 const char *DossierImages(const char *const dossiers[], int nombre);
-// Moves to the folder of the images: the working directory, the program's
-// own folder, then the installed data folder; stays put when none has them.
+// Finds the folder of the images (the working directory, the program's own
+// folder, then `dossiers_donnees`) and has the toolkit load them from there;
+// the working directory stays where it is.
 void RejointImages();
 // Start-up up to the title screen: toolkit, game window, font, the seven
 // colours, the title screen and the images it loads. Ends the program with

@@ -5,6 +5,10 @@
 #include <cstring>
 #include <iterator>
 
+#ifndef FLIPORA_DONNEES
+#define FLIPORA_DONNEES "/usr/local/share/flipora"
+#endif
+
 Couleur violet, bleu_clair, noir, blanc, bleu_moyen, bleu_fonce, jaune;
 
 Police police_jeu;
@@ -25,6 +29,10 @@ const char *const fichiers_pions[NB_JEUX_PIONS][NB_TRAMES] = {
     {"ror1.bmp", "ror2.bmp", "pion3.bmp", "ror3.bmp", "ror4.bmp"},
     {"vov1.bmp", "vov2.bmp", "pion3.bmp", "vov3.bmp", "vov4.bmp"},
     {"vor1.bmp", "vor2.bmp", "pion3.bmp", "vor3.bmp", "vor4.bmp"}};
+
+// An installed tree may be moved or installed under another prefix: its data
+// folder sits beside bin/ before it sits where the build put it.
+const char *const dossiers_donnees[NB_DOSSIERS_DONNEES] = {"../share/flipora", FLIPORA_DONNEES};
 
 std::vector<const char *> FichiersDuJeu() {
     std::vector<const char *> fichiers(std::begin(fichiers_images), std::end(fichiers_images));

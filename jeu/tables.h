@@ -43,6 +43,12 @@ extern Pixmap *pixmaps_jeu[NB_PIXMAPS_JEU];
 // Flip-animation frames by pawn set: row r belongs to set r + 4.
 extern const char *const fichiers_pions[NB_JEUX_PIONS][NB_TRAMES];
 
+// Where the data are looked for after the working directory and the
+// program's own folder: ../share/flipora beside the program's folder, then
+// the installed data folder.
+enum { NB_DOSSIERS_DONNEES = 2 };
+extern const char *const dossiers_donnees[NB_DOSSIERS_DONNEES];
+
 // Every image file the game loads, once each: the table of images, then the
 // frames of the sets. The build draws exactly these (with the toolkit's icons).
 std::vector<const char *> FichiersDuJeu();

@@ -19,6 +19,7 @@
 #include "ecran/widgets/frame.h"
 #include "ecran/widgets/texte.h"
 #include "ecran/widgets/zonetexte.h"
+#include "jeu/tables.h"
 
 namespace {
 
@@ -196,7 +197,8 @@ int main(int argc, char **argv) {
     LitLigneDeCommande(argc, argv, textesOptions, LARGEUR, HAUTEUR);
     const char *const images[] = {"frame1.bmp", iconesEcran[ICONE_HAUT], iconesEcran[ICONE_BAS],
                                   iconesEcran[ICONE_GAUCHE], iconesEcran[ICONE_DROITE]};
-    RejointDossierImages(images, 5, nullptr, 0);
+    // The game's folders: a packaged gallery would find the images where the game does.
+    RetientDossierImages(images, 5, dossiers_donnees, NB_DOSSIERS_DONNEES);
     InitialiseEcran(&galerie.ecran);
     Fenetre *fenetre = CreeFenetre(0, 0, LARGEUR, HAUTEUR, "Galerie ecran", 190, 190, 200, &galerie.ecran);
     if (fenetre == nullptr) {

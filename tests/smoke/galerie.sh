@@ -7,7 +7,10 @@
 # on its standard output; the values must be the ones the input makes, and the
 # screen must show them where a value has a look (thumb, selection, colour).
 #
-# Usage: galerie.sh PROGRAM (run from the folder that holds the icons)
+# The gallery starts in a scratch folder: it finds its images beside itself,
+# and its file chooser opens the files of the folder it was started from.
+#
+# Usage: galerie.sh PROGRAM
 
 . "$(dirname "$0")/commun.sh"
 
@@ -26,6 +29,10 @@ attend() {
         SAUT=$((SAUT + 1))
     done
 }
+
+case $PROGRAMME in /*) ;; *) PROGRAMME=$PWD/$PROGRAMME ;; esac
+printf 'un fichier de la galerie\n' >"$TRAVAIL/essai.txt"
+cd "$TRAVAIL" || exit 1
 
 demarre_x
 lance galerie "$PROGRAMME"
@@ -103,10 +110,10 @@ attend "couleur 44 44 44"
 clique "$W" 392 335
 F=$(fenetre "Choix d'un fichier") || exit 1
 clique "$F" 175 35
-tape "$F" fond.bmp
+tape "$F" essai.txt
 touche "$F" Return
 clique "$F" 250 265
-attend "fichier ouvert $(wc -c <fond.bmp | tr -d ' ') octets"
+attend "fichier ouvert 25 octets"
 attend_disparition "$F"
 clique "$W" 392 335
 F=$(fenetre "Choix d'un fichier") || exit 1
