@@ -41,6 +41,11 @@ attend "galerie prete"
 attend_stable "$W" "$TRAVAIL/depart.png"
 D=$TRAVAIL/depart.png
 
+# The drawing primitives no widget uses: a circle's outline, a filled ellipse.
+verifie_pixel "$D" 462 395 '#14143C' "left edge of the circle"
+verifie_pixel "$D" 480 395 '#BEBEC8' "inside of the circle"
+verifie_pixel "$D" 532 395 '#C86E32' "filled ellipse"
+
 # Text entry: a press starts the editing, End goes to the end, typing inserts.
 clique "$W" 160 100
 touche "$W" End
