@@ -1,14 +1,15 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Contact sheets of the generated images, to look at them side by side:
+# Three contact sheets of the generated images, to look at them side by side:
 #   planche.sh BUILD_DIR OUT.png
-# writes OUT.png (every image with its name), OUT-retournements.png (the flip
-# of a few pairings, frame by frame) and OUT-plateau.png (every pawn and marker
-# laid on a board as the game lays them, to check that they blend in).
+# writes OUT.png (every image the generator listed, with its name),
+# OUT-retournements.png (the flip of a few pairings, frame by frame) and
+# OUT-plateau.png (every pawn and marker laid on a board as the game lays them,
+# to check that they blend in).
 set -eu
 
 if [ $# -ne 2 ]; then
-    echo "usage: $0 BUILD_DIR OUT.png" >&2
+    echo "usage: $0 BUILD_DIR OUT.png   (writes OUT.png, OUT-retournements.png and OUT-plateau.png)" >&2
     exit 2
 fi
 dossier=$1
