@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "jeu/regions.h"
 #include "jeu/tables.h"
 
 // The frames loaded for the current game, by side index (0 side -1, 1 side +1)
@@ -37,12 +38,13 @@ namespace {
 // 12 x 12 the last row and column of cells end at the window's edge and the
 // pawn passes it by a pixel: that pixel is cut off, where AffichePixmap
 // would squeeze the whole image into the 49 left.
-void DessinePion(Pixmap *image, int x, int y, Fenetre *fenetre) {
-    int droite = x + TAILLE_CASE, bas = y + TAILLE_CASE, largeur = fenetre->largeur, hauteur = fenetre->hauteur;
-    if (droite <= largeur && bas <= hauteur)
-        AffichePixmap(image, x, y, TAILLE_CASE, TAILLE_CASE, fenetre);
+void DessinePion(Pixmap *image, Zone zone, Fenetre *fenetre) {
+    int largeur = fenetre->largeur, hauteur = fenetre->hauteur;
+    if (zone.droite <= largeur && zone.bas <= hauteur)
+        AfficheDansZone(image, zone, fenetre);
     else
-        TraceRectangleMap(x, y, std::min(droite, largeur), std::min(bas, hauteur), x, y, image, fenetre);
+        TraceRectangleMap(zone.gauche, zone.haut, std::min(int(zone.droite), largeur), std::min(int(zone.bas), hauteur),
+                          zone.gauche, zone.haut, image, fenetre);
 }
 
 }  // namespace
@@ -51,19 +53,22 @@ void PosePion(int mode, Partie partie, int x, int y) {
     Pixmap *image = partie.images[partie.joueur + 1][0];
     Fenetre *fenetre = partie.fenetre;
     if (mode == POSE_MARQUE) {
-        AffichePixmap(image, x - 4, y - 4, 48, 48, fenetre);
-        Rafraichit(x, y, 50, 50, fenetre);
+        PointCoup coin = {x - DECALAGE_PION, y - DECALAGE_PION};
+        AfficheDansZone(image, DansCase(CASE_MARQUE, coin), fenetre);
+        RafraichitZone(DansCase(CASE_MARQUE_VUE, coin), fenetre);
         return;
     }
     PointCoup c = CaseDuPoint(x, y, partie.origine);
     if (SurPlateau(c.x, c.y, partie.taille))
         plateau[c.x][c.y] = partie.joueur;
-    DessinePion(image, x + 1, y + 1, fenetre);
-    TraceLigne(x, y, x + 50, y, bleu_clair, fenetre);
-    TraceLigne(x + 50, y, x + 50, y + 50, bleu_clair, fenetre);
-    TraceLigne(x, y + 50, x + 50, y + 50, bleu_clair, fenetre);
-    TraceLigne(x, y, x, y + 50, bleu_clair, fenetre);
-    Rafraichit(x, y, 50, 50, fenetre);
+    PointCoup coin = {x, y};
+    DessinePion(image, DansCase(CASE_PION, coin), fenetre);
+    Zone z = DansCase(CASE, coin);
+    TraceLigne(z.gauche, z.haut, z.droite, z.haut, bleu_clair, fenetre);
+    TraceLigne(z.droite, z.haut, z.droite, z.bas, bleu_clair, fenetre);
+    TraceLigne(z.gauche, z.bas, z.droite, z.bas, bleu_clair, fenetre);
+    TraceLigne(z.gauche, z.haut, z.gauche, z.bas, bleu_clair, fenetre);
+    RafraichitZone(z, fenetre);
 }
 
 int ValideClic(Partie partie, int x, int y, PointCoup *coups) {
@@ -74,7 +79,7 @@ int ValideClic(Partie partie, int x, int y, PointCoup *coups) {
     if (EvalueCoup(c.x, c.y, partie, coups + 1, 1).nombre != 0)
         return 1;
     EcritMessage(textes_jeu[TEXTE_REPROCHE + Hasard() % 4], partie.fenetre);
-    Rafraichit(600, 0, 200, 600, partie.fenetre);
+    RafraichitZone(PANNEAU, partie.fenetre);
     return 0;
 }
 
@@ -99,8 +104,8 @@ void JoueCoup(Partie *partie) {
         for (int i = 1; i <= k; i++) {
             PointCoup pion = partie->coups[i];
             PointCoup coinPion = CaleSurCoin(pion.x, pion.y, origine);
-            DessinePion(trame, coinPion.x + 1, coinPion.y + 1, partie->fenetre);
-            Rafraichit(coinPion.x + 1, coinPion.y + 1, 48, 48, partie->fenetre);
+            DessinePion(trame, DansCase(CASE_PION, coinPion), partie->fenetre);
+            RafraichitZone(DansCase(CASE_TRAME_VUE, coinPion), partie->fenetre);
             Dort(pause);
         }
     }

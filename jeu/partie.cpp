@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "jeu/aide.h"
+#include "jeu/regions.h"
 #include "jeu/tables.h"
 
 int32_t plateau[TAILLE_MAX][TAILLE_MAX];
@@ -12,7 +13,7 @@ int32_t retournes_surs[TAILLE_MAX][TAILLE_MAX];
 int32_t poids[TAILLE_MAX][TAILLE_MAX];
 
 int Origine(int taille) {
-    return (600 - TAILLE_CASE * taille + 1) / 2;
+    return (ZONE_PLATEAU.droite - TAILLE_CASE * taille + 1) / 2;
 }
 
 bool SurPlateau(int x, int y, int taille) {
@@ -24,7 +25,7 @@ PointCoup CoinCase(int x, int y, int origine) {
 }
 
 PointCoup PointPion(int x, int y, int origine) {
-    return {TAILLE_CASE * x + origine + 5, TAILLE_CASE * y + origine + 5};
+    return {TAILLE_CASE * x + origine + DECALAGE_PION, TAILLE_CASE * y + origine + DECALAGE_PION};
 }
 
 PointCoup CaseDuPoint(int px, int py, int origine) {
@@ -98,7 +99,7 @@ Retournements EvalueCoup(int x, int y, Partie partie, PointCoup *liste, int enre
         }
     }
     EffaceMessages(partie.fenetre);
-    Rafraichit(600, 305, 200, 105, partie.fenetre);
+    RafraichitZone(BANDE_MESSAGES, partie.fenetre);
     return {nombre, surs};
 }
 
@@ -150,11 +151,10 @@ void ComptePions(Partie *partie) {
     partie->score[0] = comptes[0];
     partie->score[2] = comptes[2];
     for (int i = 0; i < 2; i++) {
-        int x = 633 + 84 * i;
         char texte[16];
         snprintf(texte, sizeof texte, "%d", comptes[2 * i]);
-        TraceRectangleMap(x, 130, x + 50, 180, 609, 9, pixmaps_jeu[PIXMAP_COTE], partie->fenetre);
-        EcritTexteDansRectangle(x, 130, x + 50, 180, texte, police_jeu, noir, partie->fenetre);
+        PeintPanneau(SCORES[i], partie->fenetre);
+        EcritDansZone(texte, SCORES[i], partie->fenetre);
     }
 }
 
@@ -178,11 +178,20 @@ int NbPionsRetournes(const PointCoup *coups) {
     return k;
 }
 
+void PeintPanneau(Zone zone, Fenetre *fenetre) {
+    TraceRectangleMap(zone.gauche, zone.haut, zone.droite, zone.bas, ANCRE_PANNEAU_X, ANCRE_PANNEAU_Y,
+                      pixmaps_jeu[PIXMAP_COTE], fenetre);
+}
+
+void EcritDansZone(const char *texte, Zone zone, Fenetre *fenetre) {
+    EcritTexteDansRectangle(zone.gauche, zone.haut, zone.droite, zone.bas, texte, police_jeu, noir, fenetre);
+}
+
 void EffaceMessages(Fenetre *fenetre) {
-    TraceRectangleMap(625, 305, 775, 410, 609, 9, pixmaps_jeu[PIXMAP_COTE], fenetre);
+    PeintPanneau(ZONE_MESSAGES, fenetre);
 }
 
 void EcritMessage(const char *texte, Fenetre *fenetre) {
     EffaceMessages(fenetre);
-    EcritTexteDansRectangle(635, 320, 765, 405, texte, police_jeu, noir, fenetre);
+    EcritDansZone(texte, MESSAGE, fenetre);
 }
