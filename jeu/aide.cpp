@@ -16,6 +16,39 @@ void PeintFondCase(PointCoup coin, int ancre, Fenetre *fenetre) {
                       fenetre);
 }
 
+// Repaints every empty cell with the board texture, removing all markers.
+void EffaceIndices(Partie partie) {
+    for (int x = 0; x < partie.taille; x++) {
+        for (int y = 0; y < partie.taille; y++) {
+            if (plateau[x][y] != 0)
+                continue;
+            PointCoup coin = CoinCase(x, y, partie.origine);
+            PeintFondCase(coin, 0, partie.fenetre);
+            RafraichitZone(DansCase(CASE_FOND, coin), partie.fenetre);
+        }
+    }
+}
+
+// The undo needs a move that flipped pawns, not yet taken back, in a game
+// between two people.
+bool AnnulationPossible(const Partie &partie) {
+    PointCoup premier = partie.coups[1];
+    if (premier.x == -1 || premier.y == -1)
+        return false;
+    if (partie.humain[0] != 1 || partie.humain[2] != 1)
+        return false;
+    PointCoup joue = partie.coups[0];
+    PointCoup c = CaseDuPoint(joue.x, joue.y, partie.origine);
+    return SurPlateau(c.x, c.y, partie.taille) && plateau[c.x][c.y] != 0;
+}
+
+// Says that the undo cannot be done; nothing else changes.
+void RefuseAnnulation(Partie *partie) {
+    EffaceMessages(partie->fenetre);
+    EcritDansZone(textes_jeu[TEXTE_ANNULATION_IMPOSSIBLE], MESSAGE_ANNULATION, partie->fenetre);
+    RafraichitZone(PANNEAU, partie->fenetre);
+}
+
 }  // namespace
 
 void MarqueCase(Partie partie, int x, int y, bool indices, PointCoup *suggestion) {
@@ -41,19 +74,6 @@ void MarqueSuggestion(Partie partie, PointCoup suggestion) {
     RafraichitZone(DansCase(CASE_SUGGESTION_VUE, coin), partie.fenetre);
 }
 
-// Repaints every empty cell with the board texture, removing all markers.
-static void EffaceIndices(Partie partie) {
-    for (int x = 0; x < partie.taille; x++) {
-        for (int y = 0; y < partie.taille; y++) {
-            if (plateau[x][y] != 0)
-                continue;
-            PointCoup coin = CoinCase(x, y, partie.origine);
-            PeintFondCase(coin, 0, partie.fenetre);
-            RafraichitZone(DansCase(CASE_FOND, coin), partie.fenetre);
-        }
-    }
-}
-
 void InverseAide(Partie *partie) {
     int aide = partie->aide == 1 ? 0 : 1;
     partie->aide = aide;
@@ -61,25 +81,6 @@ void InverseAide(Partie *partie) {
         EffaceIndices(*partie);
     else
         ExploreCoups(*partie);
-}
-
-// The undo needs a move that flipped pawns, not yet taken back, in a game
-// between two people.
-static bool AnnulationPossible(const Partie &partie) {
-    PointCoup premier = partie.coups[1];
-    if (premier.x == -1 || premier.y == -1)
-        return false;
-    if (partie.humain[0] != 1 || partie.humain[2] != 1)
-        return false;
-    PointCoup joue = partie.coups[0];
-    PointCoup c = CaseDuPoint(joue.x, joue.y, partie.origine);
-    return SurPlateau(c.x, c.y, partie.taille) && plateau[c.x][c.y] != 0;
-}
-
-static void RefuseAnnulation(Partie *partie) {
-    EffaceMessages(partie->fenetre);
-    EcritDansZone(textes_jeu[TEXTE_ANNULATION_IMPOSSIBLE], MESSAGE_ANNULATION, partie->fenetre);
-    RafraichitZone(PANNEAU, partie->fenetre);
 }
 
 int AnnuleCoup(void *donnee, int) {

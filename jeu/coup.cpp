@@ -6,9 +6,26 @@
 #include "jeu/regions.h"
 #include "jeu/tables.h"
 
+namespace {
+
 // The frames loaded for the current game, by side index (0 side -1, 1 side +1)
 // and frame; kept here so that the next game can release them.
-static Pixmap *trames_chargees[2][NB_TRAMES];
+Pixmap *trames_chargees[2][NB_TRAMES];
+
+// A pawn's image one pixel inside its cell's corner, 50 pixels square. On
+// 12 x 12 the last row and column of cells end at the window's edge and the
+// pawn passes it by a pixel: that pixel is cut off, where AffichePixmap
+// would squeeze the whole image into the 49 left.
+void DessinePion(Pixmap *image, Zone zone, Fenetre *fenetre) {
+    int largeur = fenetre->largeur, hauteur = fenetre->hauteur;
+    if (zone.droite <= largeur && zone.bas <= hauteur)
+        AfficheDansZone(image, zone, fenetre);
+    else
+        TraceRectangleMap(zone.gauche, zone.haut, std::min(int(zone.droite), largeur), std::min(int(zone.bas), hauteur),
+                          zone.gauche, zone.haut, image, fenetre);
+}
+
+}  // namespace
 
 void ChargeImagesPions(Partie *partie) {
     for (auto &rangee : trames_chargees) {
@@ -31,23 +48,6 @@ void ChargeImagesPions(Partie *partie) {
         }
     }
 }
-
-namespace {
-
-// A pawn's image one pixel inside its cell's corner, 50 pixels square. On
-// 12 x 12 the last row and column of cells end at the window's edge and the
-// pawn passes it by a pixel: that pixel is cut off, where AffichePixmap
-// would squeeze the whole image into the 49 left.
-void DessinePion(Pixmap *image, Zone zone, Fenetre *fenetre) {
-    int largeur = fenetre->largeur, hauteur = fenetre->hauteur;
-    if (zone.droite <= largeur && zone.bas <= hauteur)
-        AfficheDansZone(image, zone, fenetre);
-    else
-        TraceRectangleMap(zone.gauche, zone.haut, std::min(int(zone.droite), largeur), std::min(int(zone.bas), hauteur),
-                          zone.gauche, zone.haut, image, fenetre);
-}
-
-}  // namespace
 
 void PosePion(int mode, Partie partie, int x, int y) {
     Pixmap *image = partie.images[partie.joueur + 1][0];

@@ -12,6 +12,44 @@ int32_t nb_retournes[TAILLE_MAX][TAILLE_MAX];
 int32_t retournes_surs[TAILLE_MAX][TAILLE_MAX];
 int32_t poids[TAILLE_MAX][TAILLE_MAX];
 
+namespace {
+
+// Length of the run of -joueur pawns from (x, y) in direction (dx, dy);
+// `ferme` tells whether a pawn of `joueur` closes it on the board.
+int Course(int x, int y, int dx, int dy, int joueur, int taille, bool *ferme) {
+    int k = 1;
+    while (SurPlateau(x + k * dx, y + k * dy, taille) && plateau[x + k * dx][y + k * dy] == -joueur)
+        k++;
+    *ferme = SurPlateau(x + k * dx, y + k * dy, taille) && plateau[x + k * dx][y + k * dy] == joueur;
+    return k - 1;
+}
+
+// Pawns flipped in one direction, without recording them.
+int CompteDirection(int x, int y, int dx, int dy, int joueur, int taille) {
+    bool ferme;
+    int nombre = Course(x, y, dx, dy, joueur, taille, &ferme);
+    return ferme ? nombre : 0;
+}
+
+// The computer must never give away a corner by playing next to it, and
+// must take a corner whenever the line it closes is safe.
+void AjusteCoins(int taille) {
+    int bord = taille - 1;
+    const int coins[4][2] = {{0, 0}, {0, bord}, {bord, 0}, {bord, bord}};
+    for (const auto &coin : coins) {
+        if (retournes_surs[coin[0]][coin[1]] > 0)
+            retournes_surs[coin[0]][coin[1]] = 500;
+    }
+    for (const auto &coin : coins) {
+        int vx = coin[0] == 0 ? 1 : bord - 1, vy = coin[1] == 0 ? 1 : bord - 1;
+        retournes_surs[vx][coin[1]] = 0;
+        retournes_surs[vx][vy] = 0;
+        retournes_surs[coin[0]][vy] = 0;
+    }
+}
+
+}  // namespace
+
 int Origine(int taille) {
     return (ZONE_PLATEAU.droite - TAILLE_CASE * taille + 1) / 2;
 }
@@ -36,23 +74,6 @@ PointCoup CaseDuPoint(int px, int py, int origine) {
 
 PointCoup CaleSurCoin(int px, int py, int origine) {
     return {px - (px - origine) % TAILLE_CASE, py - (py - origine) % TAILLE_CASE};
-}
-
-// Length of the run of -joueur pawns from (x, y) in direction (dx, dy);
-// `ferme` tells whether a pawn of `joueur` closes it on the board.
-static int Course(int x, int y, int dx, int dy, int joueur, int taille, bool *ferme) {
-    int k = 1;
-    while (SurPlateau(x + k * dx, y + k * dy, taille) && plateau[x + k * dx][y + k * dy] == -joueur)
-        k++;
-    *ferme = SurPlateau(x + k * dx, y + k * dy, taille) && plateau[x + k * dx][y + k * dy] == joueur;
-    return k - 1;
-}
-
-// Pawns flipped in one direction, without recording them.
-static int CompteDirection(int x, int y, int dx, int dy, int joueur, int taille) {
-    bool ferme;
-    int nombre = Course(x, y, dx, dy, joueur, taille, &ferme);
-    return ferme ? nombre : 0;
 }
 
 int RetournementsDirection(int x, int y, int dx, int dy, Partie partie, PointCoup *liste, int enregistre) {
@@ -101,23 +122,6 @@ Retournements EvalueCoup(int x, int y, Partie partie, PointCoup *liste, int enre
     EffaceMessages(partie.fenetre);
     RafraichitZone(BANDE_MESSAGES, partie.fenetre);
     return {nombre, surs};
-}
-
-// The computer must never give away a corner by playing next to it, and
-// must take a corner whenever the line it closes is safe.
-static void AjusteCoins(int taille) {
-    int bord = taille - 1;
-    const int coins[4][2] = {{0, 0}, {0, bord}, {bord, 0}, {bord, bord}};
-    for (const auto &coin : coins) {
-        if (retournes_surs[coin[0]][coin[1]] > 0)
-            retournes_surs[coin[0]][coin[1]] = 500;
-    }
-    for (const auto &coin : coins) {
-        int vx = coin[0] == 0 ? 1 : bord - 1, vy = coin[1] == 0 ? 1 : bord - 1;
-        retournes_surs[vx][coin[1]] = 0;
-        retournes_surs[vx][vy] = 0;
-        retournes_surs[coin[0]][vy] = 0;
-    }
 }
 
 bool ExploreCoups(Partie partie) {
