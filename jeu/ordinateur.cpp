@@ -3,8 +3,6 @@
 
 #include "jeu/coup.h"
 
-void (*apres_coup_ordinateur)(Interface *interface);
-
 namespace {
 
 // One quadrant per board size 6, 8, 10, 12, indexed [x][y] from the top-left
@@ -79,6 +77,4 @@ void CoupOrdinateur(Interface *interface, PointCoup *coups) {
     ValideClic(*partie, point.x, point.y, coups);
     coups[0] = point;
     JoueCoup(partie);
-    if (apres_coup_ordinateur)
-        apres_coup_ordinateur(interface);
 }
