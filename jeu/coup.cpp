@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jeu/coup.h"
 
-#include <algorithm>
-
 #include "jeu/regions.h"
 #include "jeu/tables.h"
 
@@ -11,19 +9,6 @@ namespace {
 // The frames loaded for the current game, by side index (0 side -1, 1 side +1)
 // and frame; kept here so that the next game can release them.
 Pixmap *trames_chargees[2][NB_TRAMES];
-
-// A pawn's image one pixel inside its cell's corner, 50 pixels square. On
-// 12 x 12 the last row and column of cells end at the window's edge and the
-// pawn passes it by a pixel: that pixel is cut off, where AffichePixmap
-// would squeeze the whole image into the 49 left.
-void DessinePion(Pixmap *image, Zone zone, Fenetre *fenetre) {
-    int largeur = fenetre->largeur, hauteur = fenetre->hauteur;
-    if (zone.droite <= largeur && zone.bas <= hauteur)
-        AfficheDansZone(image, zone, fenetre);
-    else
-        TraceRectangleMap(zone.gauche, zone.haut, std::min(int(zone.droite), largeur), std::min(int(zone.bas), hauteur),
-                          zone.gauche, zone.haut, image, fenetre);
-}
 
 }  // namespace
 
@@ -62,7 +47,9 @@ void PosePion(int mode, Partie partie, int x, int y) {
     if (SurPlateau(c.x, c.y, partie.taille))
         plateau[c.x][c.y] = partie.joueur;
     PointCoup coin = {x, y};
-    DessinePion(image, DansCase(CASE_PION, coin), fenetre);
+    // On 12 x 12 the bottom row's pawns pass the window's edge by a pixel and
+    // are squeezed into the rest, as any image drawn past the edge is.
+    AfficheDansZone(image, DansCase(CASE_PION, coin), fenetre);
     Zone z = DansCase(CASE, coin);
     TraceLigne(z.gauche, z.haut, z.droite, z.haut, bleu_clair, fenetre);
     TraceLigne(z.droite, z.haut, z.droite, z.bas, bleu_clair, fenetre);
@@ -104,7 +91,7 @@ void JoueCoup(Partie *partie) {
         for (int i = 1; i <= k; i++) {
             PointCoup pion = partie->coups[i];
             PointCoup coinPion = CaleSurCoin(pion.x, pion.y, origine);
-            DessinePion(trame, DansCase(CASE_PION, coinPion), partie->fenetre);
+            AfficheDansZone(trame, DansCase(CASE_PION, coinPion), partie->fenetre);
             RafraichitZone(DansCase(CASE_TRAME_VUE, coinPion), partie->fenetre);
             Dort(pause);
         }
