@@ -61,10 +61,10 @@ constexpr Zone CASE_FOND = {1, 1, TAILLE_CASE, TAILLE_CASE};
 constexpr Zone CASE_MARQUE = {1, 1, TAILLE_CASE - 1, TAILLE_CASE - 1};
 // What each frame of the flip animation brings to the screen.
 constexpr Zone CASE_TRAME_VUE = {1, 1, TAILLE_CASE - 1, TAILLE_CASE - 1};
-// Refreshed after a hint marker, from the pawn point.
+// Refreshed after a hint marker: 50 pixels square from the pawn point.
 constexpr Zone CASE_MARQUE_VUE = {DECALAGE_PION, DECALAGE_PION, TAILLE_CASE + DECALAGE_PION,
                                   TAILLE_CASE + DECALAGE_PION};
-// Refreshed after the suggestion marker, from the pawn point.
+// Refreshed after the suggestion marker: 49 pixels square from the pawn point.
 constexpr Zone CASE_SUGGESTION_VUE = {DECALAGE_PION, DECALAGE_PION, TAILLE_CASE + DECALAGE_PION - 1,
                                       TAILLE_CASE + DECALAGE_PION - 1};
 
