@@ -7,7 +7,6 @@
 
 #include "jeu/aide.h"
 #include "jeu/ecrans.h"
-#include "jeu/ordinateur.h"
 #include "jeu/presentation.h"
 #include "jeu/tour.h"
 
@@ -53,8 +52,6 @@ void OuvreJeu(Application *application) {
     if (police_jeu == nullptr)
         Abandonne("Impossible d'ouvrir la police du jeu");
     AlloueCouleurs(fenetre);
-    // The turn flow plays the computer's moves in its own loop.
-    apres_coup_ordinateur = nullptr;
     indique_tour = IndiqueTour;
     AffichePresentation(fenetre);
 }
