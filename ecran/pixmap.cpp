@@ -3,13 +3,28 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "directdraw/bitmap.h"
 #include "directdraw/directdraw.h"
 #include "ecran.h"
 
+namespace {
+
+// A relative name is read from the folder found for the images, wherever the
+// working directory has gone since.
+std::string CheminImage(const char *nom) {
+    const char *dossier = DossierImagesEcran();
+    if (nom[0] == '\0' || nom[0] == '/' || dossier[0] == '\0')
+        return nom;
+    return std::string(dossier) + "/" + nom;
+}
+
+}  // namespace
+
 void ChargePixmap(const char *nom, Pixmap **pixmap, int *largeur, int *hauteur, Fenetre *fenetre) {
-    Surface *surface = ChargeBitmap(fenetre->directDraw, nom, 0, 0);
+    std::string chemin = nom ? CheminImage(nom) : "";
+    Surface *surface = ChargeBitmap(fenetre->directDraw, nom ? chemin.c_str() : nullptr, 0, 0);
     if (pixmap)
         *pixmap = surface;
     if (!surface) {
@@ -18,7 +33,7 @@ void ChargePixmap(const char *nom, Pixmap **pixmap, int *largeur, int *hauteur, 
         // What to mend, for a player or a packager: the file, and what is wrong with it.
         const char *raison = RaisonBitmap();
         if (raison[0] != '\0')
-            snprintf(message + strlen(message), sizeof message - strlen(message), "%s : %s\n", nom ? nom : "", raison);
+            snprintf(message + strlen(message), sizeof message - strlen(message), "%s : %s\n", chemin.c_str(), raison);
         ErreurFenetre(fenetre->hwnd, message);
         return;
     }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "ecran/ecran.h"
 #include "ecran/options.h"
@@ -41,6 +42,16 @@ extern Pixmap *pixmaps_jeu[NB_PIXMAPS_JEU];
 
 // Flip-animation frames by pawn set: row r belongs to set r + 4.
 extern const char *const fichiers_pions[NB_JEUX_PIONS][NB_TRAMES];
+
+// Where the data are looked for after the working directory and the
+// program's own folder: ../share/games/flipora beside the program's folder, then
+// the installed data folder.
+enum { NB_DOSSIERS_DONNEES = 2 };
+extern const char *const dossiers_donnees[NB_DOSSIERS_DONNEES];
+
+// Every image file the game loads, once each: the table of images, then the
+// frames of the sets. The build draws exactly these (with the toolkit's icons).
+std::vector<const char *> FichiersDuJeu();
 
 // Rows of `textes_jeu`; the four reproaches are TEXTE_REPROCHE + 0..3.
 enum {
