@@ -71,6 +71,39 @@ void OublieFocus(const void *widget, Fenetre *fenetre);
 // A window being destroyed takes its focus with it.
 void OublieFocusFenetre(Fenetre *fenetre);
 
+// What can hold the focus.
+enum GenreArret {
+    ARRET_AUCUN,
+    ARRET_BOUTON,
+    ARRET_TEXTE,
+    ARRET_ARDOISE,
+    ARRET_ASCENSEUR,
+    ARRET_ZONE_TEXTE,
+    ARRET_BOITE_NOMBRE
+};
+// A widget that can hold the focus, and the corner that places it in reading order.
+struct Arret {
+    GenreArret genre;
+    void *widget;
+    int x, y;
+};
+template <typename T>
+Arret ArretDe(GenreArret genre, T *widget) {
+    return Arret{genre, widget, widget->x1, widget->y1};
+}
+// The window's stops in reading order, top to bottom then left to right:
+// its enabled buttons, text entries, scroll bars, list boxes and number
+// boxes (not the parts of a composite) and the focusable slates given.
+std::vector<Arret> ArretsFenetre(Fenetre *fenetre, const std::vector<Ardoise *> &ardoises);
+// The number box whose entry this is, or null.
+BoiteNombre *BoiteDeSaisie(const Texte *texte, Fenetre *fenetre);
+// Draws a stop's widget again (with its ring while it shows the focus) and
+// refreshes it; a slate is its owner's to draw.
+void RedessineArret(const Arret &arret, Fenetre *fenetre);
+// What a key does to a stop other than a slate, as a click on the same
+// widget would: 0 when it has no use for the key, else 1 or the event code.
+int ToucheWidget(const Arret &arret, int touche, Fenetre *fenetre, Ecran *ecran);
+
 // Draw operations end with these: the ring over a widget that shows the focus.
 void AnneauFocus(const Bouton *bouton, Fenetre *fenetre);
 void AnneauFocus(const Texte *texte, Fenetre *fenetre);
