@@ -16,6 +16,7 @@ Plateforme PortSdl() {
     p.Donnee = PfDonnee;
     p.ZoneClient = PfZoneClient;
     p.Invalide = PfInvalide;
+    p.BasculePleinEcran = PfBasculePleinEcran;
     p.MessageEnAttente = PfMessageEnAttente;
     p.PrendMessage = PfPrendMessage;
     p.AttendMessage = PfAttendMessage;
@@ -23,7 +24,6 @@ Plateforme PortSdl() {
     p.TraduitMessage = PfTraduitMessage;
     p.CreeObjetAffichage = PfCreeObjetAffichage;
     p.NiveauCooperation = PfNiveauCooperation;
-    p.ModeAffichage = PfModeAffichage;
     p.SurfacePrimaire = PfSurfacePrimaire;
     p.CreeClipper = PfCreeClipper;
     p.ClipperFenetre = PfClipperFenetre;
