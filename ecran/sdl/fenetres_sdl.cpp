@@ -273,17 +273,23 @@ void PfTraduitMessage(const Message &message) {
 namespace {
 
 // True when SDL holds the platform's quit request, or a close request for
-// the only window: what the next wait would end the program for.
+// the only window: what the next wait would end the program for. Every
+// queued window event is looked at: pointer crossings and the like pile up
+// in front of a close request while nothing takes them.
 bool FinDemandee() {
     SDL_PumpEvents();
     if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT) > 0)
         return true;
     if (fenetres.size() != 1)
         return false;
-    SDL_Event evenements[32];
-    int n = SDL_PeepEvents(evenements, 32, SDL_PEEKEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT);
+    int n = SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT);
+    if (n <= 0)
+        return false;
+    std::vector<SDL_Event> evenements(static_cast<size_t>(n));
+    n = SDL_PeepEvents(evenements.data(), n, SDL_PEEKEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT);
     for (int i = 0; i < n; i++)
-        if (evenements[i].window.event == SDL_WINDOWEVENT_CLOSE && FenetreDeId(evenements[i].window.windowID))
+        if (evenements[static_cast<size_t>(i)].window.event == SDL_WINDOWEVENT_CLOSE &&
+            FenetreDeId(evenements[static_cast<size_t>(i)].window.windowID))
             return true;
     return false;
 }

@@ -83,6 +83,11 @@ void PfInjecteFermeture(FenetrePf *fenetre) {
     PousseFenetre(fenetre, SDL_WINDOWEVENT_CLOSE, 0, 0);
 }
 
+void PfInjecteTraversee(FenetrePf *fenetre) {
+    PousseFenetre(fenetre, SDL_WINDOWEVENT_ENTER, 0, 0);
+    PousseFenetre(fenetre, SDL_WINDOWEVENT_LEAVE, 0, 0);
+}
+
 void PfInjecteDeplacement(FenetrePf *fenetre, int x, int y) {
     if (fenetre->sdl)
         SDL_SetWindowPosition(fenetre->sdl, x, y);

@@ -44,6 +44,8 @@ void PfInjecteSouris(FenetrePf *fenetre, int type, int x, int y, uint32_t bouton
 void PfInjecteTouche(FenetrePf *fenetre, int codeVirtuel);
 void PfInjecteTexte(FenetrePf *fenetre, const char *utf8);
 void PfInjecteFermeture(FenetrePf *fenetre);
+// The pointer enters the window and leaves it again.
+void PfInjecteTraversee(FenetrePf *fenetre);
 void PfInjecteDeplacement(FenetrePf *fenetre, int x, int y);
 void PfInjecteExposition(FenetrePf *fenetre);
 // Drops every waiting message.
