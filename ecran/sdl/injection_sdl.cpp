@@ -53,7 +53,9 @@ void PfInjecteSouris(FenetrePf *fenetre, int type, int x, int y, uint32_t bouton
     Pousse(e);
 }
 
-void PfInjecteTouche(FenetrePf *fenetre, int codeVirtuel) {
+namespace {
+
+void PousseTouche(FenetrePf *fenetre, const SDL_Keysym &touche) {
     if (!fenetre->sdl)
         return;
     SDL_Event e;
@@ -61,11 +63,24 @@ void PfInjecteTouche(FenetrePf *fenetre, int codeVirtuel) {
     e.type = SDL_KEYDOWN;
     e.key.windowID = fenetre->id;
     e.key.state = SDL_PRESSED;
-    e.key.keysym = ToucheDeVirtuel(codeVirtuel);
+    e.key.keysym = touche;
     Pousse(e);
     e.type = SDL_KEYUP;
     e.key.state = SDL_RELEASED;
     Pousse(e);
+}
+
+}  // namespace
+
+void PfInjecteTouche(FenetrePf *fenetre, int codeVirtuel) {
+    PousseTouche(fenetre, ToucheDeVirtuel(codeVirtuel));
+}
+
+void PfInjecteToucheDisposee(FenetrePf *fenetre, char place, uint32_t symbole) {
+    SDL_Keysym touche = {};
+    touche.scancode = static_cast<SDL_Scancode>(SDL_SCANCODE_A + (place - 'A'));
+    touche.sym = static_cast<SDL_Keycode>(symbole);
+    PousseTouche(fenetre, touche);
 }
 
 void PfInjecteTexte(FenetrePf *fenetre, const char *utf8) {

@@ -94,6 +94,23 @@ TEST_F(Attente, ToutesLesTouchesOntLeurCodeVirtuel) {
     }
 }
 
+// Cyrillic's letter at A's place, AZERTY's A (at Q's place) and its comma (at M's).
+TEST_F(Attente, LesLettresDesAutresDispositionsOntLeurCodeVirtuel) {
+    Fenetre *a = NouvelleFenetre();
+    VideFile();
+    const struct {
+        char place;
+        uint32_t symbole;
+        int code;
+    } cas[] = {{'A', 0x444, 'A'}, {'Q', 'a', 'A'}, {'M', ',', 0xBC}};
+    for (const auto &c : cas) {
+        PfInjecteToucheDisposee(a->hwnd, c.place, c.symbole);
+        int touche = 0;
+        EXPECT_EQ(TesteTouche(ecran, a, &touche), 1) << c.place;
+        EXPECT_EQ(touche, c.code) << c.place;
+    }
+}
+
 TEST_F(Attente, UnCaractereHorsDuJeuDeCaracteresEstAbandonne) {
     Fenetre *a = NouvelleFenetre();
     VideFile();

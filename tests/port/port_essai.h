@@ -42,6 +42,9 @@ extern void (*boiteConstruite)(Fenetre *boite);
 // Queue platform input as the window system would deliver it.
 void PfInjecteSouris(FenetrePf *fenetre, int type, int x, int y, uint32_t boutons);
 void PfInjecteTouche(FenetrePf *fenetre, int codeVirtuel);
+// The letter key at the place of `place` ('A' to 'Z') on a US keyboard, whose
+// layout gives the Unicode character `symbole`.
+void PfInjecteToucheDisposee(FenetrePf *fenetre, char place, uint32_t symbole);
 void PfInjecteTexte(FenetrePf *fenetre, const char *utf8);
 void PfInjecteFermeture(FenetrePf *fenetre);
 // The pointer enters the window and leaves it again.
