@@ -11,9 +11,14 @@
 
 namespace {
 
-DemandeOptions Analyse(std::vector<const char *> arguments, int *zoom, const char **fautive) {
+DemandeOptions Analyse(std::vector<const char *> arguments, int *zoom, const char **fautive, int *plein = nullptr) {
     arguments.insert(arguments.begin(), "ok_fr");
-    return AnalyseOptions(int(arguments.size()), const_cast<char **>(arguments.data()), zoom, fautive);
+    int pleinEcran = -1;
+    DemandeOptions d =
+        AnalyseOptions(int(arguments.size()), const_cast<char **>(arguments.data()), zoom, &pleinEcran, fautive);
+    if (plein)
+        *plein = pleinEcran;
+    return d;
 }
 
 TEST(Options, LeZoomEtSesErreurs) {
@@ -34,6 +39,12 @@ TEST(Options, LeZoomEtSesErreurs) {
     EXPECT_STREQ(fautive, "--zoom");
     EXPECT_EQ(Analyse({"--zoom=3", "-z"}, &zoom, &fautive), OPTIONS_INCONNUE);
     EXPECT_STREQ(fautive, "-z");
+    int plein = -1;
+    EXPECT_EQ(Analyse({"--zoom=2"}, &zoom, &fautive, &plein), OPTIONS_JEU);
+    EXPECT_EQ(plein, 0);
+    EXPECT_EQ(Analyse({"--plein-ecran", "--zoom=2"}, &zoom, &fautive, &plein), OPTIONS_JEU);
+    EXPECT_EQ(plein, 1);
+    EXPECT_EQ(zoom, 2) << "the zoom still sets the window's size out of full screen";
 }
 
 TEST(Options, LeZoomAutomatiqueTientDansLEcranSansDepasserLEchelleDuBureau) {
