@@ -109,6 +109,11 @@ void PfInjecteDeplacement(FenetrePf *fenetre, int x, int y) {
     PousseFenetre(fenetre, SDL_WINDOWEVENT_MOVED, x, y);
 }
 
+void PfInjecteTaille(FenetrePf *fenetre, int largeur, int hauteur) {
+    if (fenetre->sdl)
+        SDL_SetWindowSize(fenetre->sdl, largeur, hauteur);
+}
+
 void PfInjecteExposition(FenetrePf *fenetre) {
     PousseFenetre(fenetre, SDL_WINDOWEVENT_EXPOSED, 0, 0);
 }

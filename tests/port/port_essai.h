@@ -50,6 +50,8 @@ void PfInjecteFermeture(FenetrePf *fenetre);
 // The pointer enters the window and leaves it again.
 void PfInjecteTraversee(FenetrePf *fenetre);
 void PfInjecteDeplacement(FenetrePf *fenetre, int x, int y);
+// The desktop resizes the window (its client area) to that size.
+void PfInjecteTaille(FenetrePf *fenetre, int largeur, int hauteur);
 void PfInjecteExposition(FenetrePf *fenetre);
 // Drops every waiting message.
 void PfVideMessages();
