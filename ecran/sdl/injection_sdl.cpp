@@ -118,6 +118,14 @@ void PfInjecteExposition(FenetrePf *fenetre) {
     PousseFenetre(fenetre, SDL_WINDOWEVENT_EXPOSED, 0, 0);
 }
 
+void PfInjecteChangementAffichage() {
+    SDL_Event e;
+    SDL_zero(e);
+    e.type = SDL_DISPLAYEVENT;
+    e.display.event = SDL_DISPLAYEVENT_ORIENTATION;
+    Pousse(e);
+}
+
 void PfVideMessages() {
     postes.clear();
     SDL_PumpEvents();

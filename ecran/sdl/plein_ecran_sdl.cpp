@@ -8,16 +8,27 @@
 
 namespace {
 
-bool PleinEcranALaMain(FenetrePf *f) {
+// Covers the window's display with the window; false when the display cannot say its size.
+bool CouvreAffichage(FenetrePf *f) {
     int i = SDL_GetWindowDisplayIndex(f->sdl);
     SDL_Rect ecran;
     if (i < 0 || SDL_GetDisplayBounds(i, &ecran) != 0)
         return false;
-    SDL_GetWindowPosition(f->sdl, &f->avantPleinEcran.x, &f->avantPleinEcran.y);
-    SDL_GetWindowSize(f->sdl, &f->avantPleinEcran.w, &f->avantPleinEcran.h);
-    SDL_SetWindowBordered(f->sdl, SDL_FALSE);
     SDL_SetWindowPosition(f->sdl, ecran.x, ecran.y);
     SDL_SetWindowSize(f->sdl, ecran.w, ecran.h);
+    return true;
+}
+
+bool PleinEcranALaMain(FenetrePf *f) {
+    SDL_Rect avant;
+    SDL_GetWindowPosition(f->sdl, &avant.x, &avant.y);
+    SDL_GetWindowSize(f->sdl, &avant.w, &avant.h);
+    SDL_SetWindowBordered(f->sdl, SDL_FALSE);
+    if (!CouvreAffichage(f)) {
+        SDL_SetWindowBordered(f->sdl, SDL_TRUE);
+        return false;
+    }
+    f->avantPleinEcran = avant;
     f->pleinEcranManuel = true;
     return true;
 }
@@ -47,6 +58,15 @@ bool MetPleinEcran(FenetrePf *fenetre, bool plein) {
     // SDL knows the new size already when it made it; else the desktop's answer brings it.
     RepeintFenetres();
     return true;
+}
+
+void SuitAffichage() {
+    for (FenetrePf *f : fenetres) {
+        if (f->pleinEcranManuel)
+            CouvreAffichage(f);
+        f->aRepeindre = true;
+    }
+    RepeintFenetres();
 }
 
 void PfBasculePleinEcran(FenetrePf *fenetre) {

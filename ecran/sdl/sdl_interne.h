@@ -113,6 +113,9 @@ void RepeintFenetres();
 // --- Full screen (plein_ecran_sdl.cpp)
 // Puts the window in full screen or back; false when the display cannot say its size.
 bool MetPleinEcran(FenetrePf *fenetre, bool plein);
+// After a change of the display: a window made full screen by hand covers
+// the display again, and every window is painted again.
+void SuitAffichage();
 // True when the desktop itself puts windows in full screen: on X11, a window
 // manager that says it can; false where no window manager runs.
 bool PleinEcranDuBureau(SDL_Window *fenetre);

@@ -93,6 +93,7 @@ bool Traduit(const SDL_Event &e, Message *m) {
         return f && TraduitFenetre(e.window, f, m);
     }
     case SDL_DISPLAYEVENT: {
+        SuitAffichage();
         SDL_DisplayMode mode;
         if (SDL_GetDesktopDisplayMode(0, &mode) == 0)
             PosteATous(MSG_CHANGEMENT_AFFICHAGE, Position(mode.w, mode.h));

@@ -200,6 +200,22 @@ TEST_F(Attente, UnChangementDAffichageRestaureLesSurfaces) {
     EXPECT_EQ(journal.tout(), "Changement\nRestore All Surface\n");
 }
 
+// Whatever a display change did to the screen, the window shows its picture again.
+TEST_F(Attente, UnChangementDAffichageRepeintLesFenetres) {
+    Fenetre *a = NouvelleFenetre();
+    Rafraichit(0, 0, 200, 150, a);
+    VideFile();
+    AccesPixels ecranVu;
+    ASSERT_EQ(plateforme.Accede(a->surfacePrimaire, &ecranVu), DD_OK);
+    ecranVu.pixels[10 * ecranVu.pas + 10] = 0x123456;
+    plateforme.Relache(a->surfacePrimaire);
+    Journal journal;
+    PfInjecteChangementAffichage();
+    TesteClic(ecran, a, nullptr, nullptr);
+    EXPECT_EQ(PixelEcran(a, 10, 10), 0x0A141Eu);
+    EXPECT_EQ(journal.tout(), "Changement\nRestore All Surface\n");
+}
+
 TEST_F(Attente, ApresUnEvenementPendantLEditionLAttenteSuivanteRendApresUnMessage) {
     Fenetre *a = NouvelleFenetre();
     Fenetre *b = NouvelleFenetre();

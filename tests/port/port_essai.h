@@ -53,5 +53,7 @@ void PfInjecteDeplacement(FenetrePf *fenetre, int x, int y);
 // The desktop resizes the window (its client area) to that size.
 void PfInjecteTaille(FenetrePf *fenetre, int largeur, int hauteur);
 void PfInjecteExposition(FenetrePf *fenetre);
+// The display's mode changed.
+void PfInjecteChangementAffichage();
 // Drops every waiting message.
 void PfVideMessages();
