@@ -137,9 +137,13 @@ FenetrePf *PfCreeFenetre(int x, int y, int largeur, int hauteur, const char *tit
         SDL_SetWindowModalFor(sdl, principale->sdl);  // above it, also in full screen
     else
         SDL_SetWindowMinimumSize(sdl, SDL_min(400, r.w), SDL_min(300, r.h));
-    FenetrePf *f = new FenetrePf{
-        sdl,       SDL_GetWindowID(sdl), nullptr, x, y, largeur, hauteur, nullptr, Cadrage{}, false, false, false,
-        SDL_Rect{}};
+    FenetrePf *f = new FenetrePf{};
+    f->sdl = sdl;
+    f->id = SDL_GetWindowID(sdl);
+    f->x = x;
+    f->y = y;
+    f->largeur = largeur;
+    f->hauteur = hauteur;
     Recadre(f);
     poignees->push_back(f);
     fenetres.push_back(f);

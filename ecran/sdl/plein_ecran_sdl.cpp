@@ -50,9 +50,11 @@ bool MetPleinEcran(FenetrePf *fenetre, bool plein) {
         RetourALaMain(fenetre);
     else if (!plein)
         SDL_SetWindowFullscreen(fenetre->sdl, 0);
-    else if (PleinEcranDuBureau(fenetre->sdl))
+    else if (PleinEcranDuBureau(fenetre->sdl)) {
+        // SDL still believes a window full screen that the desktop took out of it.
+        SDL_SetWindowFullscreen(fenetre->sdl, 0);
         SDL_SetWindowFullscreen(fenetre->sdl, SDL_WINDOW_FULLSCREEN_DESKTOP);
-    else if (!PleinEcranALaMain(fenetre))
+    } else if (!PleinEcranALaMain(fenetre))
         return false;
     fenetre->pleinEcran = plein;
     // SDL knows the new size already when it made it; else the desktop's answer brings it.
@@ -70,8 +72,12 @@ void SuitAffichage() {
 }
 
 void PfBasculePleinEcran(FenetrePf *fenetre) {
-    if (fenetre == FenetrePrincipale())
-        MetPleinEcran(fenetre, !fenetre->pleinEcran);
+    if (fenetre != FenetrePrincipale())
+        return;
+    // The desktop may have taken the window out of full screen itself, or put it there.
+    if (!fenetre->pleinEcranManuel)
+        fenetre->pleinEcran = EstPleinEcranDuBureau(fenetre->sdl);
+    MetPleinEcran(fenetre, !fenetre->pleinEcran);
 }
 
 int PfNiveauCooperation(ObjetAffichage *objet, FenetrePf *fenetre, int pleinEcran) {

@@ -119,6 +119,8 @@ void SuitAffichage();
 // True when the desktop itself puts windows in full screen: on X11, a window
 // manager that says it can; false where no window manager runs.
 bool PleinEcranDuBureau(SDL_Window *fenetre);
+// True when the desktop shows the window in its full-screen state now.
+bool EstPleinEcranDuBureau(SDL_Window *fenetre);
 
 // --- The port's operations (the table's entries; see ecran/plateforme.h) ---
 void PfInitialise();

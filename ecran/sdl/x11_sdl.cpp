@@ -53,6 +53,23 @@ Window FenetreDePropriete(Display *affichage, Window fenetre, Atom propriete) {
     return trouvee;
 }
 
+// True when the window's list of atoms in that property holds the atom.
+bool ProprieteListe(Display *affichage, Window fenetre, Atom propriete, Atom cherche) {
+    Atom type;
+    int format;
+    unsigned long nombre, reste;
+    unsigned char *donnees = nullptr;
+    bool trouve = false;
+    if (XGetWindowProperty(affichage, fenetre, propriete, 0, 4096, False, XA_ATOM, &type, &format, &nombre, &reste,
+                           &donnees) == Success &&
+        type == XA_ATOM && format == 32)
+        for (unsigned long i = 0; i < nombre && !trouve; i++)
+            trouve = reinterpret_cast<Atom *>(donnees)[i] == cherche;
+    if (donnees)
+        XFree(donnees);
+    return trouve;
+}
+
 // True when the root window names a window manager's window that names
 // itself back (the manager runs) and the manager lists the full-screen state.
 bool GestionnaireAvecPleinEcran(Display *affichage) {
@@ -65,19 +82,7 @@ bool GestionnaireAvecPleinEcran(Display *affichage) {
     Window gestionnaire = FenetreDePropriete(affichage, racine, verification);
     if (gestionnaire == None || FenetreDePropriete(affichage, gestionnaire, verification) != gestionnaire)
         return false;
-    Atom type;
-    int format;
-    unsigned long nombre, reste;
-    unsigned char *donnees = nullptr;
-    bool trouve = false;
-    if (XGetWindowProperty(affichage, racine, liste, 0, 4096, False, XA_ATOM, &type, &format, &nombre, &reste,
-                           &donnees) == Success &&
-        type == XA_ATOM && format == 32)
-        for (unsigned long i = 0; i < nombre && !trouve; i++)
-            trouve = reinterpret_cast<Atom *>(donnees)[i] == etat;
-    if (donnees)
-        XFree(donnees);
-    return trouve;
+    return ProprieteListe(affichage, racine, liste, etat);
 }
 
 }  // namespace
@@ -91,4 +96,15 @@ bool PleinEcranDuBureau(SDL_Window *fenetre) {
         return GestionnaireAvecPleinEcran(info.info.x11.display);
     // Wayland and the others: the compositor is the desktop.
     return true;
+}
+
+bool EstPleinEcranDuBureau(SDL_Window *fenetre) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(fenetre, &info) || info.subsystem != SDL_SYSWM_X11)
+        return (SDL_GetWindowFlags(fenetre) & SDL_WINDOW_FULLSCREEN) != 0;
+    Display *affichage = info.info.x11.display;
+    Atom etat = XInternAtom(affichage, "_NET_WM_STATE", True);
+    Atom plein = XInternAtom(affichage, "_NET_WM_STATE_FULLSCREEN", True);
+    return etat != None && plein != None && ProprieteListe(affichage, info.info.x11.window, etat, plein);
 }
