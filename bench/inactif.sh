@@ -5,12 +5,16 @@
 # on the screen, and the resident memory. Runs the real program under a
 # private Xvfb display and ends it with Escape, which must give status 0.
 #
-#   bench/inactif.sh [build folder] [display]   (defaults: ./ and 77; the display as 77 or :77)
+#   bench/inactif.sh [build folder] [display] [screen size] [program options...]
+#   (defaults: ./, 77, 1024x768; the display as 77 or :77;
+#   e.g. "bench/inactif.sh . 77 3840x2160 --plein-ecran")
 set -u
 
 dossier=${1:-.}
 numero=${2:-77}
 numero=${numero#:}
+taille=${3:-1024x768}
+if [ $# -gt 3 ]; then shift 3; else set --; fi
 programme="$dossier/ok_fr"
 secondes=5
 [ -x "$programme" ] || { echo "no $programme" >&2; exit 2; }
@@ -20,7 +24,7 @@ done
 
 export DISPLAY=:$numero
 unset SDL_VIDEODRIVER
-Xvfb :$numero -screen 0 1024x768x24 > /dev/null 2>&1 &
+Xvfb :$numero -screen 0 ${taille}x24 > /dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2> /dev/null' EXIT
 i=0
@@ -30,21 +34,37 @@ until xdotool getdisplaygeometry > /dev/null 2>&1; do
 done
 
 maintenant() { date +%s%N; }
+
+# point X Y: where the picture's pixel (X, Y) lies in the window, which shows
+# the 800 x 600 picture at the largest size that fits, centred.
+point() {
+    eval "$(xdotool getwindowgeometry --shell "$fenetre" | grep -E '^(WIDTH|HEIGHT)=')"
+    awk -v w="$WIDTH" -v h="$HEIGHT" -v x="$1" -v y="$2" 'BEGIN {
+        if (w * 600 <= h * 800) { n = w; d = 800 } else { n = h; d = 600 }
+        printf "%d %d\n", int((w - int(800 * n / d)) / 2) + int(x * n / d), int((h - int(600 * n / d)) / 2) + int(y * n / d)
+    }'
+}
+# pixel: the colour of the picture's pixel (700, 560).
+pixel() {
+    set -- $(point 700 560)
+    import -window "$fenetre" -crop 1x1+$1+$2 txt:- 2> /dev/null | sed -n 2p
+}
 tic=$(getconf CLK_TCK)
 
 # The title screen is up once the window exists and its client area is no
-# longer the plain background colour the window is created with (120 202 187).
+# longer the plain background colour the window is created with (120 202 187)
+# nor the black of a window nothing has been drawn in yet.
 debut=$(maintenant)
-(cd "$dossier" && exec ./ok_fr) 2> /tmp/inactif-$$.err &
+(cd "$dossier" && exec ./ok_fr "$@") 2> /tmp/inactif-$$.err &
 pid=$!
 fenetre=
 while :; do
     kill -0 $pid 2> /dev/null || { echo "the program ended early" >&2; exit 1; }
     [ -z "$fenetre" ] && fenetre=$(xdotool search --name Flipora 2> /dev/null | head -1)
     if [ -n "$fenetre" ]; then
-        pixel=$(import -window "$fenetre" -crop 1x1+700+560 txt:- 2> /dev/null | sed -n 2p)
+        pixel=$(pixel)
         case "$pixel" in
-        *"(120,202,187)"* | "") ;;
+        *"(120,202,187)"* | *"(0,0,0)"* | "") ;;
         *) break ;;
         esac
     fi
@@ -56,10 +76,10 @@ echo "start to title screen: $titre ms (window $fenetre, pixel at 700,560: ${pix
 
 # Let the title screen finish loading the images, then one click on to the setup screen.
 sleep 1
-xdotool mousemove --window "$fenetre" 400 300 click 1
+xdotool mousemove --window "$fenetre" $(point 400 300) click 1
 sleep 1
 # The setup screen's panels cover the title text there.
-reglages=$(import -window "$fenetre" -crop 1x1+700+560 txt:- 2> /dev/null | sed -n 2p)
+reglages=$(pixel)
 [ "${reglages##* }" != "${pixel##* }" ] && ecran="setup screen" || ecran="title screen still"
 echo "after one click: $ecran (pixel at 700,560: ${reglages##* })"
 

@@ -85,8 +85,8 @@ Fenetre *CreeFenetre(int x, int y, int largeur, int hauteur, const char *titre, 
     fenetre->hauteur = hauteur;
     LieFenetre(fenetre, ecran);
     fenetre->ecran = ecran;
-    // SDL creates the window with exactly this client size: nothing to resize.
-    fenetre->hwnd = plateforme.CreeFenetre(x, y, largeur, hauteur, titre, ecran->pleinEcran);
+    // The port makes the window with exactly this client size: nothing to resize.
+    fenetre->hwnd = plateforme.CreeFenetre(x, y, largeur, hauteur, titre);
     if (!fenetre->hwnd)
         return AbandonneFenetre(fenetre, ecran);
     plateforme.AssocieDonnee(fenetre->hwnd, ecran);

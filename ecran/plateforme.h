@@ -51,7 +51,7 @@ enum TypeMessage {
     MSG_QUITTE = 1,            // the platform asks the program to end
     MSG_DETRUIT,               // a platform window is being destroyed
     MSG_DEPLACE,               // the window moved
-    MSG_TAILLE,                // minimised (param1 = 1) or restored (0)
+    MSG_TAILLE,                // minimised (param1 = 1), restored (0) or resized: param2 = w | h << 16
     MSG_PEINT,                 // part of the window needs repainting
     MSG_FERME,                 // close box or posted close request
     MSG_CHANGEMENT_AFFICHAGE,  // display mode changed; param2 = w | h << 16
@@ -80,13 +80,18 @@ struct Plateforme {
     void (*Initialise)();
 
     // --- Windows
-    // Shows every window made from now on `facteur` times larger (1 to 4):
-    // nearest pixel, pointer positions brought back. Windows keep their sizes.
+    // Makes every window from now on `facteur` times larger (1 to 4) than the
+    // picture it shows. A window shows its picture at the largest size that
+    // fits, centred: nearest pixel at whole factors, smooth otherwise; pointer
+    // positions are brought back to the picture's pixels.
     void (*FixeZoom)(int facteur);
     // The size of the display area windows may use; false when no display answers.
     bool (*ZoneUtile)(int *largeur, int *hauteur);
-    // Creates a hidden window of that client size; null on failure.
-    FenetrePf *(*CreeFenetre)(int x, int y, int largeur, int hauteur, const char *titre, int pleinEcran);
+    // Creates a hidden window showing a picture of that size; null on failure.
+    // The first window may be resized by the desktop; a window made while
+    // another lives opens above that one, at the scale and place relative to
+    // its picture that (x, y) gives relative to that one's own (x, y).
+    FenetrePf *(*CreeFenetre)(int x, int y, int largeur, int hauteur, const char *titre);
     // Shows the window.
     void (*MontreFenetre)(FenetrePf *fenetre);
     // Destroys the platform window; later messages naming it are dropped.
@@ -95,12 +100,15 @@ struct Plateforme {
     void (*AssocieDonnee)(FenetrePf *fenetre, void *donnee);
     // The pointer kept with the window, or null.
     void *(*Donnee)(FenetrePf *fenetre);
-    // The client area in screen coordinates; false when the window is gone.
+    // Where the window's picture lies on the screen; false when the window is gone.
     bool (*ZoneClient)(FenetrePf *fenetre, RectanglePf *zone);
     // Asks for the whole window to be repainted (a paint message follows).
     void (*Invalide)(FenetrePf *fenetre);
     // Raises the window and gives it the keyboard, with or without a window manager.
     void (*ActiveFenetre)(FenetrePf *fenetre);
+    // Puts the first window in full screen at the desktop's own resolution,
+    // or back where it was; other windows stay as they are.
+    void (*BasculePleinEcran)(FenetrePf *fenetre);
 
     // --- Messages
     // True when a message can be taken without waiting.
@@ -117,10 +125,10 @@ struct Plateforme {
     // --- Display-server objects
     // The display-server object of one window.
     int (*CreeObjetAffichage)(ObjetAffichage **objet);
-    // Normal (0) or exclusive full-screen (1) use of the display by the window.
+    // Normal (0) or full-screen (1) use of the display by the window, with no
+    // change of display mode; DDERR_EXCLUSIVEMODEALREADYSET for a window that
+    // opens above another, or when the display cannot say its size.
     int (*NiveauCooperation)(ObjetAffichage *objet, FenetrePf *fenetre, int pleinEcran);
-    // Sets the display mode of an exclusive window.
-    int (*ModeAffichage)(ObjetAffichage *objet, int largeur, int hauteur, int bits);
     // The surface that stands for the window on the screen.
     int (*SurfacePrimaire)(ObjetAffichage *objet, FenetrePf *fenetre, Surface **surface);
     // A clipper, which keeps copies inside the window it is bound to.

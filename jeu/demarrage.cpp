@@ -45,7 +45,7 @@ void RejointImages() {
 }
 
 void OuvreJeu(Application *application) {
-    InitialiseEcran(&application->ecran);
+    InitialiseEcranPleinEcran(&application->ecran, application->plein_ecran);
     Fenetre *fenetre = CreeFenetre(0, 0, 800, 600, "Flipora", 120, 202, 187, &application->ecran);
     if (fenetre == nullptr)
         Abandonne("Impossible de creer la fenetre du jeu");

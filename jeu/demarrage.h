@@ -10,6 +10,7 @@
 
 // What the entry point holds for the whole run.
 struct Application {
+    uint8_t plein_ecran;  // the window opens full screen (--plein-ecran)
     Ecran ecran;
     Fenetre *fenetre;
     Partie partie;

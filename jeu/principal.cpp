@@ -5,7 +5,7 @@
 
 int main(int argc, char **argv) {
     static Application application;
-    LitLigneDeCommande(argc, argv, textes_options, 800, 600);
+    application.plein_ecran = static_cast<uint8_t>(LitLigneDeCommande(argc, argv, textes_options, 800, 600));
     RejointImages();
     OuvreJeu(&application);
     QuittePresentation(&application);

@@ -144,12 +144,14 @@ bool Etape(int32_t code, Fenetre *fenetre, const char *message) {
 }
 
 // The cooperation level, falling back to the normal level when the
-// exclusive one is already taken.
-int32_t Cooperation(Fenetre *fenetre, ObjetAffichage *objet, bool *repli) {
+// full-screen one is already taken (a box opens above the game's window).
+// Full screen keeps the desktop's display mode: the window shows its
+// picture scaled to the display.
+int32_t Cooperation(Fenetre *fenetre, ObjetAffichage *objet) {
     int plein = fenetre->ecran->pleinEcran;
     int32_t code = plateforme.NiveauCooperation(objet, fenetre->hwnd, plein);
-    *repli = plein && code == DDERR_EXCLUSIVEMODEALREADYSET;
-    return *repli ? plateforme.NiveauCooperation(objet, fenetre->hwnd, 0) : code;
+    return plein && code == DDERR_EXCLUSIVEMODEALREADYSET ? plateforme.NiveauCooperation(objet, fenetre->hwnd, 0)
+                                                          : code;
 }
 
 bool CreeSurfaces(Fenetre *fenetre, ObjetAffichage *objet) {
@@ -206,11 +208,7 @@ int InitialiseDirectDraw(Fenetre *fenetre) {
     if (!Etape(plateforme.CreeObjetAffichage(&objet), fenetre, "Impossible de créer l'objet DirectDraw.\n"))
         return 0;
     fenetre->directDraw = objet;
-    bool repli = false;
-    if (!Etape(Cooperation(fenetre, objet, &repli), fenetre, "Impossible de définir le niveau coopératif.\n"))
-        return 0;
-    if (fenetre->ecran->pleinEcran && !repli &&
-        !Etape(plateforme.ModeAffichage(objet, 800, 600, 32), fenetre, "SetDisplayMode !TestDD"))
+    if (!Etape(Cooperation(fenetre, objet), fenetre, "Impossible de définir le niveau coopératif.\n"))
         return 0;
     return CreeSurfaces(fenetre, objet) ? 1 : 0;
 }

@@ -16,6 +16,9 @@ Fenetre *fenetreEnCreation = nullptr;
 
 namespace {
 
+// The key that puts the window in full screen and back.
+const uint32_t TOUCHE_F11 = 0x7A;
+
 int X(uint32_t position) {
     return static_cast<int>(position & 0xFFFF);
 }
@@ -222,10 +225,16 @@ int TraiteMessage(FenetrePf *hwnd, int message, uint32_t param1, uint32_t param2
         // A window that does not hold the grab is deaf to close requests too.
         return message == MSG_FERME ? 0 : TraitementParDefaut(hwnd, message, param1, param2);
     }
+    if (message == MSG_TOUCHE && param1 == TOUCHE_F11) {
+        plateforme.BasculePleinEcran(hwnd);
+        return 0;
+    }
     switch (message) {
     case MSG_DEPLACE: LitZoneEcran(fenetre); return 0;
     case MSG_TAILLE:
-        if (param1 == 1)
+        // A new size shows the picture at a new scale and place: all of it again.
+        LitZoneEcran(fenetre);
+        if (param1 == 1 || param2 != 0)
             plateforme.Invalide(hwnd);
         return 0;
     case MSG_PEINT: return Peint(fenetre);

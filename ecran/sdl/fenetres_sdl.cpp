@@ -66,6 +66,16 @@ void DemarreVideo() {
     }
 }
 
+// Seen as SDL queues them, which is while a move's animation still runs:
+// an exposed or resized window is painted again after the pump.
+int NoteARepeindre(void *, SDL_Event *e) {
+    if (e->type == SDL_WINDOWEVENT &&
+        (e->window.event == SDL_WINDOWEVENT_EXPOSED || e->window.event == SDL_WINDOWEVENT_SIZE_CHANGED))
+        if (FenetrePf *f = FenetreDeId(e->window.windowID))
+            f->aRepeindre = true;
+    return 1;
+}
+
 }  // namespace
 
 void PfInitialise() {
@@ -83,23 +93,58 @@ void PfInitialise() {
     // reports an empty queue while an event pushed after it is waiting.
     SDL_SetHint(SDL_HINT_POLL_SENTINEL, "0");
     DemarreVideo();
+    SDL_AddEventWatch(NoteARepeindre, nullptr);
     if (VideoPrete)
         PrepareServeurX();
     TTF_Init();
     SDL_StartTextInput();
 }
 
-FenetrePf *PfCreeFenetre(int x, int y, int largeur, int hauteur, const char *titre, int pleinEcran) {
+FenetrePf *FenetrePrincipale() {
+    return fenetres.empty() ? nullptr : fenetres.front();
+}
+
+namespace {
+
+// A box opens above the first window, at that one's scale, where (x, y) lies
+// relative to the first window's own (x, y) in its picture.
+SDL_Rect AuDessusDe(FenetrePf *principale, int x, int y, int largeur, int hauteur) {
+    Recadre(principale);
+    const Cadrage &c = principale->cadrage;
+    auto echelle = [&c](int v) { return int(int64_t(v) * c.num / c.den); };
+    int px = 0, py = 0;
+    SDL_GetWindowPosition(principale->sdl, &px, &py);
+    return SDL_Rect{px + c.image.x + echelle(x - principale->x), py + c.image.y + echelle(y - principale->y),
+                    SDL_max(echelle(largeur), 1), SDL_max(echelle(hauteur), 1)};
+}
+
+}  // namespace
+
+FenetrePf *PfCreeFenetre(int x, int y, int largeur, int hauteur, const char *titre) {
     PfInitialise();
     if (!VideoPrete)
         return nullptr;
-    uint32_t drapeaux = SDL_WINDOW_HIDDEN | (pleinEcran ? SDL_WINDOW_BORDERLESS : 0);
-    std::string titreUtf8 = Utf8De1252(titre ? titre : "");
+    FenetrePf *principale = FenetrePrincipale();
     const int z = zoomSuivant;
-    SDL_Window *sdl = SDL_CreateWindow(titreUtf8.c_str(), z * x, z * y, z * largeur, z * hauteur, drapeaux);
+    SDL_Rect r =
+        principale ? AuDessusDe(principale, x, y, largeur, hauteur) : SDL_Rect{z * x, z * y, z * largeur, z * hauteur};
+    uint32_t drapeaux = SDL_WINDOW_HIDDEN | (principale ? 0 : SDL_WINDOW_RESIZABLE);
+    std::string titreUtf8 = Utf8De1252(titre ? titre : "");
+    SDL_Window *sdl = SDL_CreateWindow(titreUtf8.c_str(), r.x, r.y, r.w, r.h, drapeaux);
     if (!sdl)
         return nullptr;
-    FenetrePf *f = new FenetrePf{sdl, SDL_GetWindowID(sdl), nullptr, z};
+    if (principale)
+        SDL_SetWindowModalFor(sdl, principale->sdl);  // above it, also in full screen
+    else
+        SDL_SetWindowMinimumSize(sdl, SDL_min(400, r.w), SDL_min(300, r.h));
+    FenetrePf *f = new FenetrePf{};
+    f->sdl = sdl;
+    f->id = SDL_GetWindowID(sdl);
+    f->x = x;
+    f->y = y;
+    f->largeur = largeur;
+    f->hauteur = hauteur;
+    Recadre(f);
     poignees->push_back(f);
     fenetres.push_back(f);
     return f;
@@ -153,6 +198,8 @@ void PfDetruitFenetre(FenetrePf *fenetre) {
         m = m->fenetre == fenetre ? postes.erase(m) : m + 1;
     SDL_DestroyWindow(fenetre->sdl);
     fenetre->sdl = nullptr;
+    SDL_FreeSurface(fenetre->vue);
+    fenetre->vue = nullptr;
 }
 
 void PfAssocieDonnee(FenetrePf *fenetre, void *donnee) {
@@ -166,10 +213,11 @@ void *PfDonnee(FenetrePf *fenetre) {
 bool PfZoneClient(FenetrePf *fenetre, RectanglePf *zone) {
     if (!fenetre->sdl)
         return false;
-    int x, y, w, h;
+    Recadre(fenetre);
+    int x, y;
     SDL_GetWindowPosition(fenetre->sdl, &x, &y);
-    SDL_GetWindowSize(fenetre->sdl, &w, &h);
-    *zone = RectanglePf{x, y, x + w, y + h};
+    const SDL_Rect &i = fenetre->cadrage.image;
+    *zone = RectanglePf{x + i.x, y + i.y, x + i.x + i.w, y + i.y + i.h};
     return true;
 }
 
@@ -191,11 +239,14 @@ namespace {
 
 // Moves SDL's events into the message queue until it holds one; SDL events
 // the toolkit has no use for are dropped on the way, so that "a message is
-// waiting" never means an event that would then be thrown away.
+// waiting" never means an event that would then be thrown away. Windows
+// exposed or resized meanwhile are painted again at once.
 bool Remplit(bool attendre) {
     while (postes.empty()) {
         SDL_Event e;
-        if (attendre ? !SDL_WaitEvent(&e) : !SDL_PollEvent(&e))
+        bool pris = attendre ? SDL_WaitEvent(&e) != 0 : SDL_PollEvent(&e) != 0;
+        RepeintFenetres();
+        if (!pris)
             return false;
         Message m;
         if (Traduit(e, &m))
@@ -236,17 +287,23 @@ void PfTraduitMessage(const Message &message) {
 namespace {
 
 // True when SDL holds the platform's quit request, or a close request for
-// the only window: what the next wait would end the program for.
+// the only window: what the next wait would end the program for. Every
+// queued window event is looked at: pointer crossings and the like pile up
+// in front of a close request while nothing takes them.
 bool FinDemandee() {
     SDL_PumpEvents();
     if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT) > 0)
         return true;
     if (fenetres.size() != 1)
         return false;
-    SDL_Event evenements[32];
-    int n = SDL_PeepEvents(evenements, 32, SDL_PEEKEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT);
+    int n = SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT);
+    if (n <= 0)
+        return false;
+    std::vector<SDL_Event> evenements(static_cast<size_t>(n));
+    n = SDL_PeepEvents(evenements.data(), n, SDL_PEEKEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT);
     for (int i = 0; i < n; i++)
-        if (evenements[i].window.event == SDL_WINDOWEVENT_CLOSE && FenetreDeId(evenements[i].window.windowID))
+        if (evenements[static_cast<size_t>(i)].window.event == SDL_WINDOWEVENT_CLOSE &&
+            FenetreDeId(evenements[static_cast<size_t>(i)].window.windowID))
             return true;
     return false;
 }
@@ -255,9 +312,11 @@ bool FinDemandee() {
 
 // The pauses of a move's animation are all a game between two computer
 // sides lets the platform have until its end: a player who closes the
-// window then means to quit, and does at once. Other input stays queued.
+// window then means to quit, and does at once. Windows exposed or resized
+// meanwhile are painted again; other input stays queued.
 void PfDort(int millisecondes) {
     SDL_Delay(static_cast<uint32_t>(millisecondes));
     if (FinDemandee())
         exit(0);
+    RepeintFenetres();
 }

@@ -53,7 +53,9 @@ void PfInjecteSouris(FenetrePf *fenetre, int type, int x, int y, uint32_t bouton
     Pousse(e);
 }
 
-void PfInjecteTouche(FenetrePf *fenetre, int codeVirtuel, uint32_t modificateurs) {
+namespace {
+
+void PousseTouche(FenetrePf *fenetre, const SDL_Keysym &touche) {
     if (!fenetre->sdl)
         return;
     SDL_Event e;
@@ -61,13 +63,26 @@ void PfInjecteTouche(FenetrePf *fenetre, int codeVirtuel, uint32_t modificateurs
     e.type = SDL_KEYDOWN;
     e.key.windowID = fenetre->id;
     e.key.state = SDL_PRESSED;
-    e.key.keysym = ToucheDeVirtuel(codeVirtuel);
-    e.key.keysym.mod |=
-        ((modificateurs & PF_MK_MAJ) ? KMOD_LSHIFT : 0) | ((modificateurs & PF_MK_CTRL) ? KMOD_LCTRL : 0);
+    e.key.keysym = touche;
     Pousse(e);
     e.type = SDL_KEYUP;
     e.key.state = SDL_RELEASED;
     Pousse(e);
+}
+
+}  // namespace
+
+void PfInjecteTouche(FenetrePf *fenetre, int codeVirtuel, uint32_t modificateurs) {
+    SDL_Keysym touche = ToucheDeVirtuel(codeVirtuel);
+    touche.mod |= ((modificateurs & PF_MK_MAJ) ? KMOD_LSHIFT : 0) | ((modificateurs & PF_MK_CTRL) ? KMOD_LCTRL : 0);
+    PousseTouche(fenetre, touche);
+}
+
+void PfInjecteToucheDisposee(FenetrePf *fenetre, char place, uint32_t symbole) {
+    SDL_Keysym touche = {};
+    touche.scancode = static_cast<SDL_Scancode>(SDL_SCANCODE_A + (place - 'A'));
+    touche.sym = static_cast<SDL_Keycode>(symbole);
+    PousseTouche(fenetre, touche);
 }
 
 void PfInjecteTexte(FenetrePf *fenetre, const char *utf8) {
@@ -85,14 +100,32 @@ void PfInjecteFermeture(FenetrePf *fenetre) {
     PousseFenetre(fenetre, SDL_WINDOWEVENT_CLOSE, 0, 0);
 }
 
+void PfInjecteTraversee(FenetrePf *fenetre) {
+    PousseFenetre(fenetre, SDL_WINDOWEVENT_ENTER, 0, 0);
+    PousseFenetre(fenetre, SDL_WINDOWEVENT_LEAVE, 0, 0);
+}
+
 void PfInjecteDeplacement(FenetrePf *fenetre, int x, int y) {
     if (fenetre->sdl)
         SDL_SetWindowPosition(fenetre->sdl, x, y);
     PousseFenetre(fenetre, SDL_WINDOWEVENT_MOVED, x, y);
 }
 
+void PfInjecteTaille(FenetrePf *fenetre, int largeur, int hauteur) {
+    if (fenetre->sdl)
+        SDL_SetWindowSize(fenetre->sdl, largeur, hauteur);
+}
+
 void PfInjecteExposition(FenetrePf *fenetre) {
     PousseFenetre(fenetre, SDL_WINDOWEVENT_EXPOSED, 0, 0);
+}
+
+void PfInjecteChangementAffichage() {
+    SDL_Event e;
+    SDL_zero(e);
+    e.type = SDL_DISPLAYEVENT;
+    e.display.event = SDL_DISPLAYEVENT_ORIENTATION;
+    Pousse(e);
 }
 
 void PfVideMessages() {

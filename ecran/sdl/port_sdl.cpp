@@ -17,6 +17,7 @@ Plateforme PortSdl() {
     p.ZoneClient = PfZoneClient;
     p.Invalide = PfInvalide;
     p.ActiveFenetre = PfActiveFenetre;
+    p.BasculePleinEcran = PfBasculePleinEcran;
     p.MessageEnAttente = PfMessageEnAttente;
     p.PrendMessage = PfPrendMessage;
     p.AttendMessage = PfAttendMessage;
@@ -24,7 +25,6 @@ Plateforme PortSdl() {
     p.TraduitMessage = PfTraduitMessage;
     p.CreeObjetAffichage = PfCreeObjetAffichage;
     p.NiveauCooperation = PfNiveauCooperation;
-    p.ModeAffichage = PfModeAffichage;
     p.SurfacePrimaire = PfSurfacePrimaire;
     p.CreeClipper = PfCreeClipper;
     p.ClipperFenetre = PfClipperFenetre;

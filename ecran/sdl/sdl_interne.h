@@ -14,13 +14,34 @@
 
 #include "ecran/plateforme.h"
 
+// Where a window's picture lies on its window surface: the largest size
+// that fits with its aspect kept, centred; and, for a smooth copy, which
+// picture pixels each column and row of the surface blends.
+struct Echantillon {
+    int32_t source;  // the first of the two picture pixels blended
+    int32_t poids;   // the second one's weight, 0 to 255
+};
+struct Cadrage {
+    int largeurSurface, hauteurSurface;  // the window surface it was computed for; 0 before
+    int num, den;                        // the scale, num / den, reduced
+    SDL_Rect image;                      // the picture's rectangle on the window surface
+    std::vector<Echantillon> colonnes, lignes;
+};
+
 // Kept after its SDL window is gone, so that the records still naming it
 // (a primary surface, a window record) see a dead window, not freed memory.
 struct FenetrePf {
     SDL_Window *sdl;  // null once destroyed
     uint32_t id;
     void *donnee;
-    int zoom;  // screen pixels a window pixel takes on each axis, 1 to 4
+    int x, y;              // where the program asked for it, in its own pixels
+    int largeur, hauteur;  // the picture's size, in the program's pixels
+    SDL_Surface *vue;      // the picture as last brought to the screen; null before
+    Cadrage cadrage;
+    bool aRepeindre;           // exposed or resized since it was last painted whole
+    bool pleinEcran;           // full screen, by the desktop or by hand
+    bool pleinEcranManuel;     // made full screen by hand: no window manager to ask
+    SDL_Rect avantPleinEcran;  // where it was before, for going back
 };
 
 struct ObjetAffichage {
@@ -43,6 +64,8 @@ struct PolicePf {
 
 // How many screen pixels a window pixel of the windows to come takes on each axis.
 extern int zoomSuivant;
+// The window the boxes open above: the oldest live one, or null.
+FenetrePf *FenetrePrincipale();
 
 // The live platform windows.
 extern std::vector<FenetrePf *> fenetres;
@@ -71,11 +94,39 @@ SDL_Surface *Pixels(Surface *surface);
 // A 32-bit XRGB surface that copies without blending.
 SDL_Surface *NouvelleSurface(int largeur, int hauteur);
 
+// --- The picture on the window surface (echelle_sdl.cpp)
+// Brings the window's mapping to its current size; true when it changed,
+// and the whole window then waits to be painted again.
+bool Recadre(FenetrePf *fenetre);
+// A pixel of the window surface as the picture pixel it shows, on one axis.
+int PointImage(const FenetrePf *fenetre, int position, bool vertical);
+// Copies a rectangle between surfaces of one format, each pixel `facteur`
+// times wider and taller, (x, y) the destination's corner; false when it cannot.
+bool CopieAgrandie(SDL_Surface *s, const SDL_Rect &rs, SDL_Surface *d, int x, int y, int facteur);
+// Brings a rectangle of the window's view to the screen at the window's scale.
+int MontreImage(FenetrePf *fenetre, SDL_Surface *d, const SDL_Rect &zone);
+// Paints the whole window again from its view, margins included.
+void RepeintFenetre(FenetrePf *fenetre);
+// Paints again every window exposed or resized since it was last painted.
+void RepeintFenetres();
+
+// --- Full screen (plein_ecran_sdl.cpp)
+// Puts the window in full screen or back; false when the display cannot say its size.
+bool MetPleinEcran(FenetrePf *fenetre, bool plein);
+// After a change of the display: a window made full screen by hand covers
+// the display again, and every window is painted again.
+void SuitAffichage();
+// True when the desktop itself puts windows in full screen: on X11, a window
+// manager that says it can; false where no window manager runs.
+bool PleinEcranDuBureau(SDL_Window *fenetre);
+// True when the desktop shows the window in its full-screen state now.
+bool EstPleinEcranDuBureau(SDL_Window *fenetre);
+
 // --- The port's operations (the table's entries; see ecran/plateforme.h) ---
 void PfInitialise();
 void PfFixeZoom(int facteur);
 bool PfZoneUtile(int *largeur, int *hauteur);
-FenetrePf *PfCreeFenetre(int x, int y, int largeur, int hauteur, const char *titre, int pleinEcran);
+FenetrePf *PfCreeFenetre(int x, int y, int largeur, int hauteur, const char *titre);
 void PfMontreFenetre(FenetrePf *fenetre);
 void PfDetruitFenetre(FenetrePf *fenetre);
 void PfAssocieDonnee(FenetrePf *fenetre, void *donnee);
@@ -83,6 +134,7 @@ void *PfDonnee(FenetrePf *fenetre);
 bool PfZoneClient(FenetrePf *fenetre, RectanglePf *zone);
 void PfInvalide(FenetrePf *fenetre);
 void PfActiveFenetre(FenetrePf *fenetre);
+void PfBasculePleinEcran(FenetrePf *fenetre);
 bool PfMessageEnAttente();
 void PfPrendMessage(Message *message);
 void PfAttendMessage();
@@ -90,7 +142,6 @@ void PfPosteMessage(const Message &message);
 void PfTraduitMessage(const Message &message);
 int PfCreeObjetAffichage(ObjetAffichage **objet);
 int PfNiveauCooperation(ObjetAffichage *objet, FenetrePf *fenetre, int pleinEcran);
-int PfModeAffichage(ObjetAffichage *objet, int largeur, int hauteur, int bits);
 int PfSurfacePrimaire(ObjetAffichage *objet, FenetrePf *fenetre, Surface **surface);
 int PfCreeClipper(ObjetAffichage *objet, Clipper **clipper);
 int PfClipperFenetre(Clipper *clipper, FenetrePf *fenetre);

@@ -46,23 +46,6 @@ int PfCreeObjetAffichage(ObjetAffichage **objet) {
     return DD_OK;
 }
 
-int PfNiveauCooperation(ObjetAffichage *objet, FenetrePf *fenetre, int pleinEcran) {
-    objet->fenetre = fenetre;
-    if (!fenetre->sdl)
-        return DDERR_GENERIC;
-    if (pleinEcran && SDL_SetWindowFullscreen(fenetre->sdl, SDL_WINDOW_FULLSCREEN) != 0)
-        return DDERR_EXCLUSIVEMODEALREADYSET;
-    return DD_OK;
-}
-
-int PfModeAffichage(ObjetAffichage *objet, int largeur, int hauteur, int bits) {
-    uint32_t format = bits == 32 ? static_cast<uint32_t>(SDL_PIXELFORMAT_RGB888) : 0u;
-    SDL_DisplayMode mode = {format, largeur, hauteur, 0, nullptr};
-    if (!objet->fenetre || !objet->fenetre->sdl || SDL_SetWindowDisplayMode(objet->fenetre->sdl, &mode) != 0)
-        return DDERR_UNSUPPORTED;
-    return DD_OK;
-}
-
 int PfSurfacePrimaire(ObjetAffichage *objet, FenetrePf *fenetre, Surface **surface) {
     objet->fenetre = fenetre;
     if (!fenetre->sdl || !SDL_GetWindowSurface(fenetre->sdl))
@@ -145,67 +128,36 @@ int PfTailleSurface(Surface *surface, int *largeur, int *hauteur) {
 
 namespace {
 
-uint32_t *Ligne(SDL_Surface *s, int y) {
-    return reinterpret_cast<uint32_t *>(static_cast<uint8_t *>(s->pixels) + y * s->pitch);
-}
-
-// A copy between surfaces of one format, each pixel `facteur` times wider
-// and taller, with (x, y) the destination's corner; row by row. SDL's own
-// blit is ten times slower or worse for some left edges (x = 100, 600), the
-// very places the game refreshes most, and its scaling is no faster.
-bool CopieAgrandie(SDL_Surface *s, const SDL_Rect &rs, SDL_Surface *d, int x, int y, int facteur) {
-    if (s->format->format != d->format->format || s->format->BytesPerPixel != 4 ||
-        !Contient(d, RectanglePf{x, y, x + rs.w * facteur, y + rs.h * facteur}))
-        return false;
-    if (SDL_LockSurface(s) != 0)
-        return false;
-    if (SDL_LockSurface(d) != 0) {
-        SDL_UnlockSurface(s);
-        return false;
-    }
-    const size_t octets = static_cast<size_t>(rs.w) * facteur * 4;
-    for (int j = 0; j < rs.h; j++) {
-        const uint32_t *source = Ligne(s, rs.y + j) + rs.x;
-        uint32_t *premiere = Ligne(d, y + j * facteur) + x;
-        if (facteur == 1) {
-            memmove(premiere, source, octets);
-            continue;
-        }
-        uint32_t *p = premiere;
-        for (int i = 0; i < rs.w; i++)
-            for (int k = 0; k < facteur; k++)
-                *p++ = source[i];
-        for (int k = 1; k < facteur; k++)
-            memcpy(Ligne(d, y + j * facteur + k) + x, premiere, octets);
-    }
-    SDL_UnlockSurface(d);
-    SDL_UnlockSurface(s);
-    return true;
-}
-
-// A copy to a window's surface, in window pixels: clipped to the window as
-// its clipper would, enlarged by the zoom, and brought to the screen.
-int CopieVersFenetre(FenetrePf *fenetre, SDL_Surface *d, RectanglePf rd, SDL_Surface *s, RectanglePf rs) {
-    const int zoom = fenetre->zoom;
+// A copy to a window's surface, in the picture's pixels: clipped to the
+// picture as the window's clipper would, kept in the window's view, and
+// brought to the screen at the window's scale.
+int CopieVersFenetre(FenetrePf *fenetre, RectanglePf rd, SDL_Surface *s, RectanglePf rs) {
+    if (!fenetre->vue && !(fenetre->vue = NouvelleSurface(fenetre->largeur, fenetre->hauteur)))
+        return DDERR_OUTOFMEMORY;
+    SDL_Surface *vue = fenetre->vue;
     bool memeTaille = rs.droite - rs.gauche == rd.droite - rd.gauche && rs.bas - rs.haut == rd.bas - rd.haut;
     if (memeTaille) {
-        RectanglePf vu = {SDL_max(rd.gauche, 0), SDL_max(rd.haut, 0), SDL_min(rd.droite, d->w / zoom),
-                          SDL_min(rd.bas, d->h / zoom)};
+        RectanglePf vu = Coupe(vue, rd);
         if (vu.droite <= vu.gauche || vu.bas <= vu.haut)
             return DD_OK;
         rs = RectanglePf{rs.gauche + vu.gauche - rd.gauche, rs.haut + vu.haut - rd.haut,
                          rs.droite + vu.droite - rd.droite, rs.bas + vu.bas - rd.bas};
         rd = vu;
     }
-    RectanglePf ecran = {rd.gauche * zoom, rd.haut * zoom, rd.droite * zoom, rd.bas * zoom};
-    SDL_Rect srcSdl = RectSdl(rs), dstSdl = RectSdl(ecran);
-    if (!(memeTaille && CopieAgrandie(s, srcSdl, d, dstSdl.x, dstSdl.y, zoom)) &&
-        SDL_BlitScaled(s, &srcSdl, d, &dstSdl) != 0)
+    SDL_Rect srcSdl = RectSdl(rs), dstSdl = RectSdl(rd);
+    if (!(memeTaille && CopieAgrandie(s, srcSdl, vue, dstSdl.x, dstSdl.y, 1)) &&
+        SDL_BlitScaled(s, &srcSdl, vue, &dstSdl) != 0)
         return DDERR_GENERIC;
-    SDL_Rect montre = RectSdl(Coupe(d, ecran));
-    if (montre.w > 0 && montre.h > 0 && SDL_UpdateWindowSurfaceRects(fenetre->sdl, &montre, 1) != 0)
+    Recadre(fenetre);
+    if (fenetre->aRepeindre) {
+        RepeintFenetre(fenetre);
+        return DD_OK;
+    }
+    SDL_Surface *d = SDL_GetWindowSurface(fenetre->sdl);
+    if (!d)
         return DDERR_SURFACELOST;
-    return DD_OK;
+    SDL_Rect zone = RectSdl(Coupe(vue, rd));
+    return zone.w > 0 && zone.h > 0 ? MontreImage(fenetre, d, zone) : DD_OK;
 }
 
 }  // namespace
@@ -222,14 +174,16 @@ int PfCopie(Surface *destination, const RectanglePf *rectDestination, Surface *s
         return DDERR_SURFACELOST;
     bool primaire = destination->sdl == nullptr;
     RectanglePf rs = rectSource ? *rectSource : RectanglePf{0, 0, s->w, s->h};
-    const int zoom = primaire ? destination->fenetre->zoom : 1;
-    RectanglePf rd = rectDestination ? *rectDestination : RectanglePf{0, 0, d->w / zoom, d->h / zoom};
+    FenetrePf *fenetre = destination->fenetre;
+    RectanglePf rd = rectDestination ? *rectDestination
+                     : primaire      ? RectanglePf{0, 0, fenetre->largeur, fenetre->hauteur}
+                                     : RectanglePf{0, 0, d->w, d->h};
     if (!Contient(s, rs) || (!primaire && !Contient(d, rd)) || rd.droite < rd.gauche || rd.bas < rd.haut)
         return DDERR_INVALIDRECT;
     if (rs.droite == rs.gauche || rs.bas == rs.haut || rd.droite == rd.gauche || rd.bas == rd.haut)
         return DD_OK;
     if (primaire)
-        return CopieVersFenetre(destination->fenetre, d, rd, s, rs);
+        return CopieVersFenetre(fenetre, rd, s, rs);
     SDL_Rect srcSdl = RectSdl(rs), dstSdl = RectSdl(rd);
     bool memeTaille = srcSdl.w == dstSdl.w && srcSdl.h == dstSdl.h;
     int r = !memeTaille                                          ? SDL_BlitScaled(s, &srcSdl, d, &dstSdl)

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Keys as the toolkit knows them: by their Windows virtual-key codes. Letters
-// follow the keyboard layout, as the platform's codes do; the keypad follows
-// Num Lock; the other printable keys are known by their place on the
-// keyboard, which is what their published codes name.
+// follow the keyboard layout, as the platform's codes do; a letter key whose
+// layout gives a letter of another script (Cyrillic, Greek...) is known by
+// its place, and one that gives punctuation by that punctuation's key; the
+// keypad follows Num Lock; the other printable keys are known by their place
+// on the keyboard, which is what their published codes name.
 #include "sdl_interne.h"
 
 namespace {
@@ -81,6 +83,12 @@ const Paire places[] = {
     {SDL_SCANCODE_LANG2, 0x19},
 };
 
+// Punctuation by its character, for the letter keys that type it (AZERTY's comma).
+const Paire ponctuation[] = {
+    {';', 0xBA}, {'=', 0xBB}, {',', 0xBC},  {'-', 0xBD}, {'.', 0xBE},  {'/', 0xBF},
+    {'`', 0xC0}, {'[', 0xDB}, {'\\', 0xDC}, {']', 0xDD}, {'\'', 0xDE},
+};
+
 template <size_t N>
 int Cherche(const Paire (&table)[N], int32_t sdl) {
     for (const Paire &p : table)
@@ -104,6 +112,12 @@ bool Retrouve(const Paire (&table)[N], int virtuel, int32_t *sdl) {
 int VirtuelDeTouche(const SDL_Keysym &touche) {
     if (touche.sym >= SDLK_a && touche.sym <= SDLK_z)
         return 'A' + (touche.sym - SDLK_a);
+    if (touche.scancode >= SDL_SCANCODE_A && touche.scancode <= SDL_SCANCODE_Z) {
+        if (touche.sym >= 0x80 && !(touche.sym & SDLK_SCANCODE_MASK))
+            return 'A' + (touche.scancode - SDL_SCANCODE_A);
+        if (int v = Cherche(ponctuation, touche.sym))
+            return v;
+    }
     if (touche.sym >= SDLK_F1 && touche.sym <= SDLK_F12)
         return 0x70 + (touche.sym - SDLK_F1);
     if (touche.sym >= SDLK_F13 && touche.sym <= SDLK_F24)

@@ -28,9 +28,10 @@ uint32_t Position(int x, int y) {
     return (static_cast<uint32_t>(x) & 0xFFFF) | (static_cast<uint32_t>(y) << 16);
 }
 
-// A screen pixel of a zoomed window as the window pixel it shows.
-int Logique(int physique, int zoom) {
-    return physique >= 0 ? physique / zoom : -((zoom - 1 - physique) / zoom);
+// A pointer position on the window as the picture pixel under it.
+uint32_t PositionImage(FenetrePf *f, int x, int y) {
+    Recadre(f);
+    return Position(PointImage(f, x, false), PointImage(f, y, true));
 }
 
 // Queues one message per live window (display changes concern them all).
@@ -51,6 +52,11 @@ bool TraduitFenetre(const SDL_WindowEvent &e, FenetrePf *f, Message *m) {
         m->param1 = 1;
         return true;
     case SDL_WINDOWEVENT_RESTORED: m->type = MSG_TAILLE; return true;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+        m->type = MSG_TAILLE;
+        m->param1 = (SDL_GetWindowFlags(f->sdl) & SDL_WINDOW_MAXIMIZED) ? 2 : 0;
+        m->param2 = Position(e.data1, e.data2);
+        return true;
     default: return false;
     }
 }
@@ -64,7 +70,7 @@ bool TraduitSouris(const SDL_Event &e, FenetrePf *f, Message *m) {
                 etat |= BitBouton(b);
         m->type = MSG_SOURIS;
         m->param1 = etat | Modificateurs();
-        m->param2 = Position(Logique(e.motion.x, f->zoom), Logique(e.motion.y, f->zoom));
+        m->param2 = PositionImage(f, e.motion.x, e.motion.y);
         return true;
     }
     uint32_t bit = BitBouton(e.button.button);
@@ -76,7 +82,7 @@ bool TraduitSouris(const SDL_Event &e, FenetrePf *f, Message *m) {
         return false;
     m->type = e.type == SDL_MOUSEBUTTONDOWN ? MSG_BOUTON_GAUCHE_BAS : MSG_BOUTON_GAUCHE_HAUT;
     m->param1 = etatBoutons | Modificateurs();
-    m->param2 = Position(Logique(e.button.x, f->zoom), Logique(e.button.y, f->zoom));
+    m->param2 = PositionImage(f, e.button.x, e.button.y);
     return true;
 }
 
@@ -90,6 +96,7 @@ bool Traduit(const SDL_Event &e, Message *m) {
         return f && TraduitFenetre(e.window, f, m);
     }
     case SDL_DISPLAYEVENT: {
+        SuitAffichage();
         SDL_DisplayMode mode;
         if (SDL_GetDesktopDisplayMode(0, &mode) == 0)
             PosteATous(MSG_CHANGEMENT_AFFICHAGE, Position(mode.w, mode.h));

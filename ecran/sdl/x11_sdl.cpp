@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the backend must do about the X server itself, beneath SDL.
+// What the backend must do about the X server itself, beneath SDL: its
+// harmless errors, and whether a window manager can make a window full screen.
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>
 
 #include <cstring>
+
+#include <SDL_syswm.h>
 
 #include "sdl_interne.h"
 
@@ -29,4 +33,78 @@ void PrepareServeurX() {
     if (pilote == nullptr || strcmp(pilote, "x11") != 0 || gestionnairePrecedent != nullptr)
         return;
     gestionnairePrecedent = XSetErrorHandler(GereErreurX);
+}
+
+namespace {
+
+// The window named by a window's property, or None.
+Window FenetreDePropriete(Display *affichage, Window fenetre, Atom propriete) {
+    Atom type;
+    int format;
+    unsigned long nombre, reste;
+    unsigned char *donnees = nullptr;
+    Window trouvee = None;
+    if (XGetWindowProperty(affichage, fenetre, propriete, 0, 1, False, XA_WINDOW, &type, &format, &nombre, &reste,
+                           &donnees) == Success &&
+        type == XA_WINDOW && format == 32 && nombre == 1)
+        trouvee = *reinterpret_cast<Window *>(donnees);
+    if (donnees)
+        XFree(donnees);
+    return trouvee;
+}
+
+// True when the window's list of atoms in that property holds the atom.
+bool ProprieteListe(Display *affichage, Window fenetre, Atom propriete, Atom cherche) {
+    Atom type;
+    int format;
+    unsigned long nombre, reste;
+    unsigned char *donnees = nullptr;
+    bool trouve = false;
+    if (XGetWindowProperty(affichage, fenetre, propriete, 0, 4096, False, XA_ATOM, &type, &format, &nombre, &reste,
+                           &donnees) == Success &&
+        type == XA_ATOM && format == 32)
+        for (unsigned long i = 0; i < nombre && !trouve; i++)
+            trouve = reinterpret_cast<Atom *>(donnees)[i] == cherche;
+    if (donnees)
+        XFree(donnees);
+    return trouve;
+}
+
+// True when the root window names a window manager's window that names
+// itself back (the manager runs) and the manager lists the full-screen state.
+bool GestionnaireAvecPleinEcran(Display *affichage) {
+    Window racine = DefaultRootWindow(affichage);
+    Atom verification = XInternAtom(affichage, "_NET_SUPPORTING_WM_CHECK", True);
+    Atom etat = XInternAtom(affichage, "_NET_WM_STATE_FULLSCREEN", True);
+    Atom liste = XInternAtom(affichage, "_NET_SUPPORTED", True);
+    if (verification == None || etat == None || liste == None)
+        return false;
+    Window gestionnaire = FenetreDePropriete(affichage, racine, verification);
+    if (gestionnaire == None || FenetreDePropriete(affichage, gestionnaire, verification) != gestionnaire)
+        return false;
+    return ProprieteListe(affichage, racine, liste, etat);
+}
+
+}  // namespace
+
+bool PleinEcranDuBureau(SDL_Window *fenetre) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(fenetre, &info))
+        return false;
+    if (info.subsystem == SDL_SYSWM_X11)
+        return GestionnaireAvecPleinEcran(info.info.x11.display);
+    // Wayland and the others: the compositor is the desktop.
+    return true;
+}
+
+bool EstPleinEcranDuBureau(SDL_Window *fenetre) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(fenetre, &info) || info.subsystem != SDL_SYSWM_X11)
+        return (SDL_GetWindowFlags(fenetre) & SDL_WINDOW_FULLSCREEN) != 0;
+    Display *affichage = info.info.x11.display;
+    Atom etat = XInternAtom(affichage, "_NET_WM_STATE", True);
+    Atom plein = XInternAtom(affichage, "_NET_WM_STATE_FULLSCREEN", True);
+    return etat != None && plein != None && ProprieteListe(affichage, info.info.x11.window, etat, plein);
 }

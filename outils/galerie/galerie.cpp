@@ -199,25 +199,26 @@ void ConstruitDroite(Fenetre *fenetre) {
 
 }  // namespace
 
-const TextesOptions textesOptions = {"galerie",
-                                     "1.0",
-                                     "galerie [--zoom=N] [--help] [--version]",
-                                     "Chaque widget et chaque dialogue de la boite a outils ecran, a essayer.\n"
-                                     "\n"
-                                     "  --zoom=N, --zoom N  montre les fenetres N fois plus grandes (N de 1 a 4)\n"
-                                     "  --help              montre cette aide et termine\n"
-                                     "  --version           montre la version et termine\n",
-                                     "option inconnue",
-                                     "zoom invalide (1 a 4)"};
+const TextesOptions textesOptions = {
+    "galerie",
+    "1.0",
+    "galerie [--zoom=N] [--plein-ecran] [--help] [--version]",
+    "Chaque widget et chaque dialogue de la boite a outils ecran, a essayer.\n"
+    "\n"
+    "  --zoom=N, --zoom N  montre les fenetres N fois plus grandes (N de 1 a 4)\n"
+    "  --plein-ecran       ouvre la fenetre en plein ecran ; F11 l'y met et l'en sort\n"
+    "  --help              montre cette aide et termine\n"
+    "  --version           montre la version et termine\n",
+    "option inconnue",
+    "zoom invalide (1 a 4)"};
 
 int main(int argc, char **argv) {
-    LitLigneDeCommande(argc, argv, textesOptions, LARGEUR, HAUTEUR);
+    int pleinEcran = LitLigneDeCommande(argc, argv, textesOptions, LARGEUR, HAUTEUR);
     const char *const images[] = {TEXTURE, iconesEcran[ICONE_HAUT], iconesEcran[ICONE_BAS], iconesEcran[ICONE_GAUCHE],
                                   iconesEcran[ICONE_DROITE]};
     // The game's folders: a packaged gallery would find the images where the game does.
     RetientDossierImages(images, 5, dossiers_donnees, NB_DOSSIERS_DONNEES);
-    // The toolkit's full-screen switch, off: a window to try beside others.
-    InitialiseEcranPleinEcran(&galerie.ecran, 0);
+    InitialiseEcranPleinEcran(&galerie.ecran, static_cast<uint8_t>(pleinEcran));
     Fenetre *fenetre = CreeFenetre(0, 0, LARGEUR, HAUTEUR, "Galerie ecran", 190, 190, 200, &galerie.ecran);
     if (fenetre == nullptr) {
         fprintf(stderr, "galerie: pas de fenetre\n");

@@ -94,6 +94,23 @@ TEST_F(Attente, ToutesLesTouchesOntLeurCodeVirtuel) {
     }
 }
 
+// Cyrillic's letter at A's place, AZERTY's A (at Q's place) and its comma (at M's).
+TEST_F(Attente, LesLettresDesAutresDispositionsOntLeurCodeVirtuel) {
+    Fenetre *a = NouvelleFenetre();
+    VideFile();
+    const struct {
+        char place;
+        uint32_t symbole;
+        int code;
+    } cas[] = {{'A', 0x444, 'A'}, {'Q', 'a', 'A'}, {'M', ',', 0xBC}};
+    for (const auto &c : cas) {
+        PfInjecteToucheDisposee(a->hwnd, c.place, c.symbole);
+        int touche = 0;
+        EXPECT_EQ(TesteTouche(ecran, a, &touche), 1) << c.place;
+        EXPECT_EQ(touche, c.code) << c.place;
+    }
+}
+
 TEST_F(Attente, UnCaractereHorsDuJeuDeCaracteresEstAbandonne) {
     Fenetre *a = NouvelleFenetre();
     VideFile();
@@ -180,6 +197,22 @@ TEST_F(Attente, UnChangementDAffichageRestaureLesSurfaces) {
     Journal journal;
     plateforme.PosteMessage(Message{a->hwnd, MSG_CHANGEMENT_AFFICHAGE, 0, 1024 | (768u << 16)});
     TesteClic(ecran, a, nullptr, nullptr);
+    EXPECT_EQ(journal.tout(), "Changement\nRestore All Surface\n");
+}
+
+// Whatever a display change did to the screen, the window shows its picture again.
+TEST_F(Attente, UnChangementDAffichageRepeintLesFenetres) {
+    Fenetre *a = NouvelleFenetre();
+    Rafraichit(0, 0, 200, 150, a);
+    VideFile();
+    AccesPixels ecranVu;
+    ASSERT_EQ(plateforme.Accede(a->surfacePrimaire, &ecranVu), DD_OK);
+    ecranVu.pixels[10 * ecranVu.pas + 10] = 0x123456;
+    plateforme.Relache(a->surfacePrimaire);
+    Journal journal;
+    PfInjecteChangementAffichage();
+    TesteClic(ecran, a, nullptr, nullptr);
+    EXPECT_EQ(PixelEcran(a, 10, 10), 0x0A141Eu);
     EXPECT_EQ(journal.tout(), "Changement\nRestore All Surface\n");
 }
 

@@ -221,6 +221,21 @@ TEST(Dort, FermerLaSeuleFenetrePendantUnePauseTermineLeProgramme) {
         ::testing::ExitedWithCode(0), "");
 }
 
+// Pointer crossings of the window's edge are window events nothing takes
+// during such a game: however many, the close request behind them counts.
+TEST(Dort, UneFermetureDerriereDesCentainesDeTraverseesTermineLeProgramme) {
+    EXPECT_EXIT(
+        {
+            Fenetre *f = NouvelleFenetre();
+            for (int i = 0; i < 300; i++)
+                PfInjecteTraversee(f->hwnd);
+            PfInjecteFermeture(f->hwnd);
+            Dort(1000);
+            exit(9);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
 TEST(Dort, AvecDeuxFenetresLaDemandeAttendLaProchaineAttente) {
     Fenetre *a = NouvelleFenetre();
     NouvelleFenetre();

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command line and the zoom: options and their errors, the automatic
-// choice, and a zoomed window's pixels and clicks.
+// choice, and a zoomed or resized window's pixels and clicks.
 #include "ecran/options.h"
 
 #include <gtest/gtest.h>
@@ -11,9 +11,14 @@
 
 namespace {
 
-DemandeOptions Analyse(std::vector<const char *> arguments, int *zoom, const char **fautive) {
+DemandeOptions Analyse(std::vector<const char *> arguments, int *zoom, const char **fautive, int *plein = nullptr) {
     arguments.insert(arguments.begin(), "ok_fr");
-    return AnalyseOptions(int(arguments.size()), const_cast<char **>(arguments.data()), zoom, fautive);
+    int pleinEcran = -1;
+    DemandeOptions d =
+        AnalyseOptions(int(arguments.size()), const_cast<char **>(arguments.data()), zoom, &pleinEcran, fautive);
+    if (plein)
+        *plein = pleinEcran;
+    return d;
 }
 
 TEST(Options, LeZoomEtSesErreurs) {
@@ -34,6 +39,12 @@ TEST(Options, LeZoomEtSesErreurs) {
     EXPECT_STREQ(fautive, "--zoom");
     EXPECT_EQ(Analyse({"--zoom=3", "-z"}, &zoom, &fautive), OPTIONS_INCONNUE);
     EXPECT_STREQ(fautive, "-z");
+    int plein = -1;
+    EXPECT_EQ(Analyse({"--zoom=2"}, &zoom, &fautive, &plein), OPTIONS_JEU);
+    EXPECT_EQ(plein, 0);
+    EXPECT_EQ(Analyse({"--plein-ecran", "--zoom=2"}, &zoom, &fautive, &plein), OPTIONS_JEU);
+    EXPECT_EQ(plein, 1);
+    EXPECT_EQ(zoom, 2) << "the zoom still sets the window's size out of full screen";
 }
 
 TEST(Options, LeZoomAutomatiqueTientDansLEcranSansDepasserLEchelleDuBureau) {
@@ -99,6 +110,60 @@ TEST(Zoom, UneFenetreAgrandieMontreSesPixelsEtRameneLesClics) {
     EXPECT_EQ(TesteClic(EcranDeTest(), f, &x, &y), 1);
     EXPECT_EQ(x, 100);
     EXPECT_EQ(y, 50);
+    FermeFenetres();
+}
+
+// The window's screen, row by row.
+std::vector<uint32_t> Ecran(Fenetre *f, int largeur, int hauteur) {
+    std::vector<uint32_t> pixels;
+    for (int y = 0; y < hauteur; y++)
+        for (int x = 0; x < largeur; x++)
+            pixels.push_back(PixelEcran(f, x, y));
+    return pixels;
+}
+
+// Detail everywhere, different for each `graine`: a seam would show.
+void Motif(Fenetre *f, int graine) {
+    for (int y = 0; y < 150; y++)
+        for (int x = 0; x < 200; x++)
+            TracePoint(x, y, AlloueCouleur((x * 37 + graine) & 255, (y * 53) & 255, ((x + y) * graine) & 255, f), f);
+}
+
+// Resized to 350 x 300, a window shows its 200 x 150 picture 1.75 times
+// larger, smoothed, 262 rows high from row 19 between dark margins: at once,
+// before the program paints anything. Clicks come back through the same
+// mapping, and a picture refreshed piece by piece is the one refreshed whole.
+TEST(Zoom, UneFenetreRedimensionneeLisseSonImageSansCouturesEtRameneLesClics) {
+    Fenetre *f = CreeFenetre(0, 0, 200, 150, "Essai", 10, 20, 30, &EcranDeTest());
+    ASSERT_NE(f, nullptr);
+    Motif(f, 11);
+    Rafraichit(0, 0, 200, 150, f);
+    VideFile();
+    PfInjecteTaille(f->hwnd, 350, 300);
+    plateforme.MessageEnAttente();
+    std::vector<uint32_t> aussitot = Ecran(f, 350, 300);
+    EXPECT_EQ(PixelEcran(f, 5, 5), 0x181818u) << "margin above";
+    EXPECT_EQ(PixelEcran(f, 340, 290), 0x181818u) << "margin below";
+    EXPECT_NE(PixelEcran(f, 175, 150), 0x181818u);
+    VideFile();
+    EXPECT_EQ(Ecran(f, 350, 300), aussitot) << "the program's own paint shows the same";
+    Zone z = f->zoneEcran;
+    EXPECT_EQ(z.droite - z.gauche, 350);
+    EXPECT_EQ(z.bas - z.haut, 262);
+
+    Motif(f, 29);
+    for (int y = 0; y < 150; y += 25)
+        for (int x = 0; x < 200; x += 25)
+            Rafraichit(x, y, 25, 25, f);
+    std::vector<uint32_t> morceaux = Ecran(f, 350, 300);
+    Rafraichit(0, 0, 200, 150, f);
+    EXPECT_EQ(morceaux, Ecran(f, 350, 300));
+
+    PfInjecteSouris(f->hwnd, MSG_BOUTON_GAUCHE_BAS, 175, 19 + 87, PF_MK_GAUCHE);
+    int x = 0, y = 0;
+    EXPECT_EQ(TesteClic(EcranDeTest(), f, &x, &y), 1);
+    EXPECT_EQ(x, 100);
+    EXPECT_EQ(y, 49) << "87 / 1.75 = 49.7";
     FermeFenetres();
 }
 

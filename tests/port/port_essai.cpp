@@ -82,10 +82,10 @@ int Copie(Surface *destination, const RectanglePf *rectDestination, Surface *sou
 // are never freed, so a new window never takes an old one's place here.
 std::vector<FenetrePf *> montrees;
 
-FenetrePf *CreeFenetre(int x, int y, int largeur, int hauteur, const char *titre, int pleinEcran) {
+FenetrePf *CreeFenetre(int x, int y, int largeur, int hauteur, const char *titre) {
     if (Panne(PF_OP_FENETRE))
         return nullptr;
-    return reel.CreeFenetre(x, y, largeur, hauteur, titre, pleinEcran);
+    return reel.CreeFenetre(x, y, largeur, hauteur, titre);
 }
 
 void MontreFenetre(FenetrePf *fenetre) {

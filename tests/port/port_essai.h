@@ -43,9 +43,18 @@ extern void (*boiteConstruite)(Fenetre *boite);
 void PfInjecteSouris(FenetrePf *fenetre, int type, int x, int y, uint32_t boutons);
 // A key press and its release; `modificateurs` (PF_MK_MAJ, PF_MK_CTRL) are held meanwhile.
 void PfInjecteTouche(FenetrePf *fenetre, int codeVirtuel, uint32_t modificateurs = 0);
+// The letter key at the place of `place` ('A' to 'Z') on a US keyboard, whose
+// layout gives the Unicode character `symbole`.
+void PfInjecteToucheDisposee(FenetrePf *fenetre, char place, uint32_t symbole);
 void PfInjecteTexte(FenetrePf *fenetre, const char *utf8);
 void PfInjecteFermeture(FenetrePf *fenetre);
+// The pointer enters the window and leaves it again.
+void PfInjecteTraversee(FenetrePf *fenetre);
 void PfInjecteDeplacement(FenetrePf *fenetre, int x, int y);
+// The desktop resizes the window (its client area) to that size.
+void PfInjecteTaille(FenetrePf *fenetre, int largeur, int hauteur);
 void PfInjecteExposition(FenetrePf *fenetre);
+// The display's mode changed.
+void PfInjecteChangementAffichage();
 // Drops every waiting message.
 void PfVideMessages();

@@ -79,12 +79,13 @@ exige_outils() {
     fi
 }
 
-# Starts Xvfb on a free display and waits until it answers.
+# Starts Xvfb on a free display and waits until it answers; its screen is
+# $ECRAN (WxHxDEPTH) when set.
 demarre_x() {
     numero=$TRAVAIL/display
     # -displayfd picks a free display and writes its number once the server
     # is ready; an Xvfb too old for it exits at once and we try fixed numbers.
-    ecran="$((1024 * ZOOM))x$((768 * ZOOM))x24"
+    ecran=${ECRAN:-"$((1024 * ZOOM))x$((768 * ZOOM))x24"}
     Xvfb -displayfd 9 -screen 0 "$ecran" -nolisten tcp 9>"$numero" 2>"$TRAVAIL/xvfb.err" &
     XVFB_PID=$!
     affichage=""
@@ -220,7 +221,7 @@ glisse() {
 # Keys and buttons the scripts press: released after every program, so that
 # a release lost with a window can never reach the next program started in
 # the same X server (a held key repeats there).
-TOUCHES_UTILISEES="Escape Return BackSpace End Home Left Right Delete Tab space Up Down Shift_L"
+TOUCHES_UTILISEES="Escape Return BackSpace End Home Left Right Delete Tab space Up Down Shift_L F11"
 relache_tout() {
     xdotool keyup $TOUCHES_UTILISEES 2>/dev/null
     xdotool mouseup 1 2>/dev/null
@@ -388,5 +389,7 @@ choisit_taille() {
     esac
 }
 
-# The game's board as the screen shows it, and the rules it must obey.
+# The game's board as the screen shows it, and the rules it must obey; a
+# picture shown at any scale.
 . "$(dirname "$0")/plateau.sh"
+. "$(dirname "$0")/echelle.sh"

@@ -3,8 +3,10 @@
 # Screenshots for a person to look at, one PNG each: the title screen, the
 # setup screen of both builds, the setup screen with the keyboard focus on
 # "JOUER" and the board with the keyboard cell, the play screen on 8 x 8
-# with hints and on 12 x 12, the end-of-game box of a computer game on 6 x 6, and the gallery
-# with a text entry being edited, with its file chooser and with its palette.
+# with hints and on 12 x 12, the end-of-game box of a computer game on 6 x 6,
+# and the gallery with a text entry being edited, with its file chooser and
+# with its palette; the game full screen on displays of 1920 x 1080 (with
+# the end-of-game box) and 3840 x 2160, and its window resized to 1200 x 900.
 # It checks only that each screen comes up.
 #
 # Usage: ecrans.sh BUILD_FOLDER [OUTPUT_FOLDER, default /tmp/ecrans]
@@ -99,6 +101,48 @@ convert "$TRAVAIL/ecran.png" -crop 640x480+0+0 +repage "$SORTIES/galerie-palette
 clique_lent "$P" 295 130
 attend_disparition "$P"
 clique "$W" 392 395
+attend_fin 0
+
+# Full screen on a laptop's display: the play screen with the end box.
+arrete_x
+ECRAN=1920x1080x24 demarre_x
+lance jeu ./ok_fr --plein-ecran
+W=$(fenetre Flipora) || exit 1
+attend_stable "$W" "$TRAVAIL/titre.png"
+clique_image "$W" 400 300
+reglages_image() { capture_image "$W" "$1" && proche "$1" 600 535 '#1446C1'; }
+attend_ecran "$W" "$TRAVAIL/reglages.png" reglages_image
+clique_image "$W" 115 365 # strength 1, left
+clique_image "$W" 605 370 # strength 1, right
+clique_image "$W" 377 345 # board size 6
+clique_image "$W" 645 547
+B=$(nouvelle_fenetre "$W") || exit 1
+sleep 0.5
+capture "$SORTIES/plein-ecran-1920x1080.png"
+clique_lent "$B" 225 216 # "Continue", at the box's scale of 1.8
+attend_disparition "$B"
+attend_ecran "$W" "$TRAVAIL/reglages.png" reglages_image
+
+# The window resized to 1200 x 900 on the same display.
+touche "$W" F11
+xdotool windowsize --sync "$W" 1200 900 || echoue "cannot resize the window"
+attend_stable "$W" "$TRAVAIL/taille.png"
+capture "$TRAVAIL/ecran.png"
+convert "$TRAVAIL/ecran.png" -crop 1200x900+0+0 +repage "$SORTIES/fenetre-1200x900.png"
+touche "$W" Escape
+attend_fin 0
+
+# Full screen on a 4K display: the setup screen.
+arrete_x
+ECRAN=3840x2160x24 demarre_x
+lance jeu ./ok_fr --plein-ecran
+W=$(fenetre Flipora) || exit 1
+attend_stable "$W" "$TRAVAIL/titre.png"
+clique_image "$W" 400 300
+attend_ecran "$W" "$TRAVAIL/reglages.png" reglages_image
+attend_stable "$W" "$TRAVAIL/reglages-stable.png"
+capture "$SORTIES/plein-ecran-3840x2160.png"
+touche "$W" Escape
 attend_fin 0
 
 ls "$SORTIES"/*.png

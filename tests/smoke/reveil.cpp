@@ -12,7 +12,7 @@
 #include "ecran/plateforme.h"
 
 int main() {
-    FenetrePf *fenetre = plateforme.CreeFenetre(0, 0, 100, 100, "reveil", 0);
+    FenetrePf *fenetre = plateforme.CreeFenetre(0, 0, 100, 100, "reveil");
     Display *second = XOpenDisplay(nullptr);
     if (fenetre == nullptr || second == nullptr) {
         fprintf(stderr, "reveil: no window or no display\n");
