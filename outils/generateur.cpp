@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Draws every bitmap file of the game and of its toolkit into one folder:
+// Draws every bitmap file of the game and of its toolkit, and synthesises
+// the game's sounds, into one folder:
 //   generateur FOLDER
-// The pictures depend on nothing but this code, so every build draws the same files.
+// The files depend on nothing but this code, so every build makes the same ones.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -10,7 +11,9 @@
 #include "decor.h"
 #include "jouets.h"
 #include "pions.h"
+#include "sons.h"
 #include "textures.h"
+#include "wav.h"
 
 namespace {
 
@@ -48,6 +51,16 @@ bool EcritIcones(const std::string &dossier) {
            Ecrit(dossier, "icones/droite.bmp", IconeFleche(1, 0));
 }
 
+bool EcritSons(const std::string &dossier) {
+    for (const SonGenere &son : sons_generes) {
+        if (!EcritWav(son.synthetise(), dossier + "/" + son.nom)) {
+            std::fprintf(stderr, "generateur: cannot write %s/%s\n", dossier.c_str(), son.nom);
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -63,7 +76,7 @@ int main(int argc, char **argv) {
               Ecrit(dossier, "fleche.bmp", ImageFleche(cote)) && Ecrit(dossier, "pion3.bmp", PionTranche(plateau)) &&
               Ecrit(dossier, "aide.bmp", MarqueAide(plateau)) &&
               Ecrit(dossier, "prop.bmp", MarqueProposition(plateau)) && Ecrit(dossier, "fond.bmp", ImageFond()) &&
-              EcritIcones(dossier);
+              EcritIcones(dossier) && EcritSons(dossier);
     for (const JeuPions &jeu : jeux_pions)
         ok = ok && EcritJeu(dossier, plateau, jeu);
     return ok ? 0 : 1;
