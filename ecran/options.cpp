@@ -7,6 +7,7 @@
 #include <string>
 
 #include "plateforme.h"
+#include "son.h"
 
 namespace {
 
@@ -35,8 +36,9 @@ int LitZoom(const char *texte) {
     return texte && texte[0] >= '1' && texte[0] <= '4' && texte[1] == '\0' ? texte[0] - '0' : 0;
 }
 
-DemandeOptions AnalyseOptions(int argc, char **argv, int *zoom, const char **fautive) {
+DemandeOptions AnalyseOptions(int argc, char **argv, int *zoom, bool *muet, const char **fautive) {
     *zoom = 0;
+    *muet = false;
     for (int i = 1; i < argc; i++) {
         const char *argument = argv[i];
         *fautive = argument;
@@ -44,6 +46,10 @@ DemandeOptions AnalyseOptions(int argc, char **argv, int *zoom, const char **fau
             return OPTIONS_AIDE;
         if (strcmp(argument, "--version") == 0)
             return OPTIONS_VERSION;
+        if (strcmp(argument, "--muet") == 0) {
+            *muet = true;
+            continue;
+        }
         const char *valeur = nullptr;
         if (strncmp(argument, prefixeZoom, sizeof prefixeZoom - 1) == 0)
             valeur = argument + sizeof prefixeZoom - 1;
@@ -72,8 +78,9 @@ int ZoomAutomatique(int largeurUtile, int hauteurUtile, int largeur, int hauteur
 
 void LitLigneDeCommande(int argc, char **argv, const TextesOptions &t, int largeur, int hauteur) {
     int zoom = 0;
+    bool muet = false;
     const char *fautive = nullptr;
-    switch (AnalyseOptions(argc, argv, &zoom, &fautive)) {
+    switch (AnalyseOptions(argc, argv, &zoom, &muet, &fautive)) {
     case OPTIONS_AIDE: printf("Usage: %s\n%s", t.usage, t.aide); exit(0);
     case OPTIONS_VERSION: printf("%s %s\n", t.programme, t.version); exit(0);
     case OPTIONS_INCONNUE: ErreurUsage(t, t.inconnue, fautive);
@@ -93,4 +100,5 @@ void LitLigneDeCommande(int argc, char **argv, const TextesOptions &t, int large
                    ? ZoomAutomatique(largeurUtile, hauteurUtile, largeur, hauteur, echelle)
                    : 1;
     plateforme.FixeZoom(zoom);
+    ActiveSon(!muet);
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of a program built on the toolkit, Linux fashion: the
-// zoom of its windows, --help and --version, and usage errors.
+// zoom of its windows, --muet, --help and --version, and usage errors.
 #pragma once
 
 // Status of a usage error (EX_USAGE): the toolkit's own statuses are 1 to 5.
@@ -20,9 +20,9 @@ struct TextesOptions {
 // What the arguments ask for.
 enum DemandeOptions { OPTIONS_JEU, OPTIONS_AIDE, OPTIONS_VERSION, OPTIONS_INCONNUE, OPTIONS_INVALIDE };
 
-// Reads --zoom=N, --zoom N, --help and --version; `zoom` is 0 unless given.
-// On an error `fautive` names the argument at fault.
-DemandeOptions AnalyseOptions(int argc, char **argv, int *zoom, const char **fautive);
+// Reads --zoom=N, --zoom N, --muet, --help and --version; `zoom` is 0 unless
+// given, `muet` true when asked for. On an error `fautive` names the argument at fault.
+DemandeOptions AnalyseOptions(int argc, char **argv, int *zoom, bool *muet, const char **fautive);
 // 1 to 4 for the text of one of them, else 0.
 int LitZoom(const char *texte);
 // The largest zoom at which a window of that size takes at most 90 % of the
@@ -32,5 +32,6 @@ int ZoomAutomatique(int largeurUtile, int hauteurUtile, int largeur, int hauteur
 // The whole command line: --help and --version answer and end the program
 // with status 0, errors with one line on standard error and STATUT_USAGE.
 // Otherwise sets the zoom of the windows to come, for a main window of that
-// size: the option, else FLIPORA_ZOOM, else automatic.
+// size: the option, else FLIPORA_ZOOM, else automatic; and starts with sound
+// off under --muet.
 void LitLigneDeCommande(int argc, char **argv, const TextesOptions &textes, int largeur, int hauteur);

@@ -30,12 +30,13 @@ const char *const textes_jeu[NB_TEXTES_JEU] = {"VERSUS",
 const TextesOptions textes_options = {
     "ok_en",
     "1.0",
-    "ok_en [--zoom=N] [--help] [--version]",
+    "ok_en [--zoom=N] [--muet] [--help] [--version]",
     "Flipora, the Reversi game, in English.\n"
     "\n"
     "  --zoom=N, --zoom N  shows the window N times larger (N from 1 to 4); otherwise\n"
     "                      FLIPORA_ZOOM, then the size of the screen and the desktop's\n"
     "                      scale (GDK_SCALE, QT_SCALE_FACTOR)\n"
+    "  --muet              starts without sound (the M key turns it off and on in the game)\n"
     "  --help              shows this help and exits\n"
     "  --version           shows the version and exits\n"
     "\n"

@@ -30,12 +30,13 @@ const char *const textes_jeu[NB_TEXTES_JEU] = {"CONTRE",
 const TextesOptions textes_options = {
     "ok_fr",
     "1.0",
-    "ok_fr [--zoom=N] [--help] [--version]",
+    "ok_fr [--zoom=N] [--muet] [--help] [--version]",
     "Flipora, le jeu de Reversi, en francais.\n"
     "\n"
     "  --zoom=N, --zoom N  montre la fenetre N fois plus grande (N de 1 a 4) ; a defaut,\n"
     "                      FLIPORA_ZOOM, puis la taille de l'ecran et l'echelle du bureau\n"
     "                      (GDK_SCALE, QT_SCALE_FACTOR)\n"
+    "  --muet              commence sans le son (la touche M le coupe et le remet en jeu)\n"
     "  --help              montre cette aide et termine\n"
     "  --version           montre la version et termine\n"
     "\n"

@@ -13,7 +13,8 @@ namespace {
 
 DemandeOptions Analyse(std::vector<const char *> arguments, int *zoom, const char **fautive) {
     arguments.insert(arguments.begin(), "ok_fr");
-    return AnalyseOptions(int(arguments.size()), const_cast<char **>(arguments.data()), zoom, fautive);
+    bool muet = false;
+    return AnalyseOptions(int(arguments.size()), const_cast<char **>(arguments.data()), zoom, &muet, fautive);
 }
 
 TEST(Options, LeZoomEtSesErreurs) {
