@@ -87,6 +87,7 @@ void JoueCoup(Partie *partie) {
     PointCoup joue = partie->coups[0];
     PointCoup coin = CaleSurCoin(joue.x, joue.y, origine);
     PosePion(POSE_PION, *partie, coin.x, coin.y);
+    JoueSon(sons_jeu[SON_POSE]);
 
     PointCoup c = CaseDuPoint(coin.x, coin.y, origine);
     int n = nb_retournes[c.x][c.y];
@@ -101,6 +102,10 @@ void JoueCoup(Partie *partie) {
             PointCoup coinPion = CaleSurCoin(pion.x, pion.y, origine);
             DessinePion(trame, coinPion.x + 1, coinPion.y + 1, partie->fenetre);
             Rafraichit(coinPion.x + 1, coinPion.y + 1, 48, 48, partie->fenetre);
+            // A tick as each pawn turns, once the knock of the placed one has
+            // died down; many flips make a quick run of ticks.
+            if (f == 2)
+                JoueSon(sons_jeu[SON_RETOURNE]);
             Dort(pause);
         }
     }

@@ -21,3 +21,7 @@ const char *const fichiers_pions[NB_JEUX_PIONS][NB_TRAMES] = {
     {"ror1.bmp", "ror2.bmp", "pion3.bmp", "ror3.bmp", "ror4.bmp"},
     {"vov1.bmp", "vov2.bmp", "pion3.bmp", "vov3.bmp", "vov4.bmp"},
     {"vor1.bmp", "vor2.bmp", "pion3.bmp", "vor3.bmp", "vor4.bmp"}};
+
+const char *const fichiers_sons[NB_SONS] = {"pose.wav", "retourne.wav", "passe.wav", "victoire.wav", "nul.wav"};
+
+Son *sons_jeu[NB_SONS];

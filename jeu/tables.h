@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's program-wide tables: colours, font, bitmap files, loaded
-// images, pawn-set frames, the user-visible texts, and the record of the
-// game's widgets.
+// images, pawn-set frames, sounds, the user-visible texts, and the record of
+// the game's widgets.
 #pragma once
 
 #include <cstdint>
 
 #include "ecran/ecran.h"
 #include "ecran/options.h"
+#include "ecran/son.h"
 
 struct Partie;
 
@@ -41,6 +42,15 @@ extern Pixmap *pixmaps_jeu[NB_PIXMAPS_JEU];
 
 // Flip-animation frames by pawn set: row r belongs to set r + 4.
 extern const char *const fichiers_pions[NB_JEUX_PIONS][NB_TRAMES];
+
+// The game's sounds: a pawn placed, a pawn turned, a pass, a win, a draw.
+enum { SON_POSE, SON_RETOURNE, SON_PASSE, SON_VICTOIRE, SON_NUL, NB_SONS };
+
+// Their files, beside the images; one that is missing is only silent.
+extern const char *const fichiers_sons[NB_SONS];
+
+// The sounds loaded by the title screen, null where a file was refused.
+extern Son *sons_jeu[NB_SONS];
 
 // Rows of `textes_jeu`; the four reproaches are TEXTE_REPROCHE + 0..3.
 enum {
