@@ -11,7 +11,7 @@ for groupe in "$@"; do
     case "$groupe" in
         jeu) PAQUETS="$PAQUETS cmake ninja-build pkg-config g++ libsdl2-dev libsdl2-ttf-dev
                 libfontconfig-dev libx11-dev fonts-dejavu-core" ;;
-        tests) PAQUETS="$PAQUETS libgtest-dev xvfb xdotool x11-apps imagemagick" ;;
+        tests) PAQUETS="$PAQUETS libgtest-dev xvfb xdotool x11-apps imagemagick clang-format" ;;
         paquet) PAQUETS="$PAQUETS dpkg-dev file appstream desktop-file-utils librsvg2-bin lintian" ;;
         *) echo "installe-paquets.sh : groupe inconnu $groupe (jeu, tests, paquet)" >&2; exit 64 ;;
     esac
