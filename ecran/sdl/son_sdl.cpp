@@ -148,6 +148,9 @@ bool PfOuvreAudio() {
 }
 
 SonPf *PfDecodeSon(const void *octets, size_t taille) {
+    // A file cut short is a damaged one, not a shorter sound; a RIFF size
+    // that disagrees with the file is common enough to let pass.
+    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
     SDL_RWops *fichier = taille <= INT_MAX ? SDL_RWFromConstMem(octets, int(taille)) : nullptr;
     SDL_AudioSpec spec;
     Uint8 *donnees = nullptr;

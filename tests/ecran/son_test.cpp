@@ -39,7 +39,7 @@ std::vector<unsigned char> Wav(uint32_t echantillons) {
 Son *sonGarde = nullptr;
 
 TEST(Sons, UnFichierRefuseEstUneLigneQuiLeNommeSansBloquer) {
-    std::vector<unsigned char> bon = Wav(400), abime = bon;
+    std::vector<unsigned char> bon = Wav(400), abime = bon, coupe(bon.begin(), bon.begin() + 60);
     abime[20] = 0x77;  // an encoding nobody knows
     std::string fifo = EcritFichier("attente.wav", {});
     unlink(fifo.c_str());
@@ -49,6 +49,7 @@ TEST(Sons, UnFichierRefuseEstUneLigneQuiLeNommeSansBloquer) {
     const std::pair<std::string, std::string> refus[] = {
         {fifo, "pas un fichier ordinaire"},
         {EcritFichier("abime.wav", abime), "son endommage"},
+        {EcritFichier("coupe.wav", coupe), "son endommage"},
         {EcritFichier("gros.wav", Wav(trop)), "son trop grand (" + std::to_string(OCTETS_MAX_SON + 2) + " octets)"},
         {EcritFichier("image.wav", {'B', 'M', 0, 0}), "pas un fichier WAV"},
     };
