@@ -5,11 +5,12 @@
 # on the screen, and the resident memory. Runs the real program under a
 # private Xvfb display and ends it with Escape, which must give status 0.
 #
-#   bench/inactif.sh [build folder] [display number]   (defaults: ./ and 77)
+#   bench/inactif.sh [build folder] [display]   (defaults: ./ and 77; the display as 77 or :77)
 set -u
 
 dossier=${1:-.}
 numero=${2:-77}
+numero=${numero#:}
 programme="$dossier/ok_fr"
 secondes=5
 [ -x "$programme" ] || { echo "no $programme" >&2; exit 2; }

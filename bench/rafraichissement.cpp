@@ -4,6 +4,8 @@
 // this cost bounds how fast a game can go once its pauses are gone.
 //
 //   bench_rafraichissement [calls] [zoom]   (1000 calls at zoom 1 by default)
+// It draws where the programs do: on the display DISPLAY names, or with
+// SDL_VIDEODRIVER=dummy where there is none.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -47,7 +49,10 @@ int main(int argc, char **argv) {
     int appels = argc > 1 ? atoi(argv[1]) : 1000;
     int zoom = argc > 2 ? atoi(argv[2]) : 1;
     if (appels <= 0 || zoom < 1 || zoom > 4) {
-        fprintf(stderr, "usage: %s [calls] [zoom 1 to 4]\n", argv[0]);
+        fprintf(stderr,
+                "usage: %s [calls] [zoom 1 to 4]\n"
+                "on the display DISPLAY names; headless: SDL_VIDEODRIVER=dummy %s\n",
+                argv[0], argv[0]);
         return 2;
     }
     const char *pilote = getenv("SDL_VIDEODRIVER");

@@ -1,21 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where a program finds its images: the working directory, the program's
 // own folder, then the folders its caller names (relative ones from the
-// program's folder, as an installed tree is laid out).
+// program's folder, as an installed tree is laid out). The folder found is
+// remembered, not moved to: the working directory stays the user's (the
+// file chooser lists it), and the images (and the sounds beside them) load
+// from the folder wherever the working directory goes.
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <climits>
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "ecran.h"
 
-const char *const iconesEcran[NB_ICONES] = {"icones/haut.bmp", "icones/bas.bmp", "icones/gauche.bmp",
-                                            "icones/droite.bmp"};
-
 namespace {
+
+// Absolute, or empty when no folder holds the images.
+std::string dossierImages;
 
 bool FichierLisible(const std::string &chemin) {
     struct stat etat;
@@ -40,6 +42,12 @@ std::string DossierProgramme() {
     return barre == std::string::npos ? "" : programme.substr(0, barre);
 }
 
+// The working directory, or "" when it cannot be named (it was removed).
+std::string DossierCourant() {
+    char chemin[PATH_MAX];
+    return getcwd(chemin, sizeof chemin) != nullptr ? chemin : "";
+}
+
 }  // namespace
 
 const char *DossierComplet(const char *const dossiers[], int nbDossiers, const char *const fichiers[], int nbFichiers) {
@@ -49,16 +57,29 @@ const char *DossierComplet(const char *const dossiers[], int nbDossiers, const c
     return nullptr;
 }
 
-void RejointDossierImages(const char *const fichiers[], int nbFichiers, const char *const ailleurs[], int nbAilleurs) {
+const char *RetientDossierImages(const char *const fichiers[], int nbFichiers, const char *const ailleurs[],
+                                 int nbAilleurs) {
     std::string programme = DossierProgramme();
-    std::vector<std::string> chemins = {".", programme};
+    std::vector<std::string> chemins = {DossierCourant(), programme};
     for (int i = 0; i < nbAilleurs; i++)
         chemins.push_back(ailleurs[i][0] == '/' ? ailleurs[i] : programme.empty() ? "" : programme + "/" + ailleurs[i]);
     std::vector<const char *> dossiers;
     for (const std::string &chemin : chemins)
         dossiers.push_back(chemin.c_str());
+    // Without any, relative names load from the working directory, and the
+    // first image load reports the missing file and ends the program.
     const char *dossier = DossierComplet(dossiers.data(), int(dossiers.size()), fichiers, nbFichiers);
-    // Without any, the first image load reports the missing file and ends the program.
-    if (dossier != nullptr && chdir(dossier) != 0)
-        perror(dossier);
+    dossierImages = dossier != nullptr ? dossier : "";
+    return dossier != nullptr ? dossierImages.c_str() : nullptr;
+}
+
+const char *DossierImagesEcran() {
+    return dossierImages.c_str();
+}
+
+std::string CheminImage(const char *nom) {
+    const char *dossier = DossierImagesEcran();
+    if (nom[0] == '\0' || nom[0] == '/' || dossier[0] == '\0')
+        return nom;
+    return std::string(dossier) + "/" + nom;
 }

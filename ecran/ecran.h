@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "plateforme.h"
 
@@ -186,7 +187,8 @@ void EcritTexteCentre(char sens, int decalage, const char *texte, Police police,
                       int x2, int y2, Fenetre *fenetre);
 
 // --- Pixmaps, refresh and sleep -----------------------------------------------
-// Loads a bitmap file; the pixmap out is null on failure (the window is then destroyed).
+// Loads a bitmap file, a relative name from the images' folder when one was
+// found; the pixmap out is null on failure (the window is then destroyed).
 void ChargePixmap(const char *nom, Pixmap **pixmap, int *largeur, int *hauteur, Fenetre *fenetre);
 // Copies the whole pixmap, scaled, into the rectangle clamped to the window.
 void AffichePixmap(Pixmap *pixmap, int x, int y, int largeur, int hauteur, Fenetre *fenetre);
@@ -207,7 +209,16 @@ enum { ICONE_HAUT, ICONE_BAS, ICONE_GAUCHE, ICONE_DROITE, NB_ICONES };
 extern const char *const iconesEcran[NB_ICONES];
 // The first non-empty folder holding every one of the files as a readable regular file, or null.
 const char *DossierComplet(const char *const dossiers[], int nbDossiers, const char *const fichiers[], int nbFichiers);
-// Moves to the first folder holding every file: the working directory, the
+// Finds the first folder holding every file: the working directory, the
 // program's folder, then `ailleurs` (relative ones from the program's
-// folder). Stays put when none has them all.
-void RejointDossierImages(const char *const fichiers[], int nbFichiers, const char *const ailleurs[], int nbAilleurs);
+// folder), and remembers it, absolute, for ChargePixmap to read relative
+// names from. Null, and nothing remembered, when none has them all.
+const char *RetientDossierImages(const char *const fichiers[], int nbFichiers, const char *const ailleurs[],
+                                 int nbAilleurs);
+// The folder RetientDossierImages found, "" when none (relative names then
+// load from the working directory).
+const char *DossierImagesEcran();
+// Where a file of the image folder (an image, a sound) is read from: a
+// relative name in the folder found, wherever the working directory has gone
+// since; an absolute name, or any name when no folder was found, as it is.
+std::string CheminImage(const char *nom);

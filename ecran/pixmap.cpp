@@ -3,13 +3,15 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "directdraw/bitmap.h"
 #include "directdraw/directdraw.h"
 #include "ecran.h"
 
 void ChargePixmap(const char *nom, Pixmap **pixmap, int *largeur, int *hauteur, Fenetre *fenetre) {
-    Surface *surface = ChargeBitmap(fenetre->directDraw, nom, 0, 0);
+    std::string chemin = nom ? CheminImage(nom) : "";
+    Surface *surface = ChargeBitmap(fenetre->directDraw, nom ? chemin.c_str() : nullptr, 0, 0);
     if (pixmap)
         *pixmap = surface;
     if (!surface) {
@@ -18,7 +20,7 @@ void ChargePixmap(const char *nom, Pixmap **pixmap, int *largeur, int *hauteur, 
         // What to mend, for a player or a packager: the file, and what is wrong with it.
         const char *raison = RaisonBitmap();
         if (raison[0] != '\0')
-            snprintf(message + strlen(message), sizeof message - strlen(message), "%s : %s\n", nom ? nom : "", raison);
+            snprintf(message + strlen(message), sizeof message - strlen(message), "%s : %s\n", chemin.c_str(), raison);
         ErreurFenetre(fenetre->hwnd, message);
         return;
     }

@@ -51,11 +51,12 @@ std::vector<unsigned char> LitWav(const char *nom, std::string *raison) {
 }  // namespace
 
 Son *ChargeSon(const char *nom) {
-    std::string raison;
-    std::vector<unsigned char> octets = LitWav(nom, &raison);
+    std::string chemin = CheminImage(nom), raison;
+    std::vector<unsigned char> octets = LitWav(chemin.c_str(), &raison);
     Son *son = octets.empty() ? nullptr : plateforme.DecodeSon(octets.data(), octets.size());
     if (son == nullptr) {
-        EcritDebogagef("Peut pas charger le son %s : %s\n", nom, raison.empty() ? "son endommage" : raison.c_str());
+        EcritDebogagef("Peut pas charger le son %s : %s\n", chemin.c_str(),
+                       raison.empty() ? "son endommage" : raison.c_str());
         return nullptr;
     }
     sonCharge = true;

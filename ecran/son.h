@@ -17,11 +17,11 @@ enum : int64_t { OCTETS_MAX_SON = int64_t{1} << 20 };
 // A sound ready to play, kept until the program ends.
 typedef SonPf Son;
 
-// Loads a WAV file, its name relative to the working directory (the image
-// folder, once joined). Null, with one diagnostic line naming the file and
+// Loads a WAV file, a relative name read from the image folder as images
+// are (CheminImage). Null, with one diagnostic line naming the file and
 // saying why, when it is missing, not a regular file, over OCTETS_MAX_SON or
-// not a WAV file the platform can decode. While sound is on, the first
-// sound loaded opens the audio output.
+// not a WAV file the platform can decode. While sound is on, the first sound
+// loaded opens the audio output.
 Son *ChargeSon(const char *nom);
 // Starts the sound and returns at once; nothing for a null sound or while sound is off.
 void JoueSon(Son *son);

@@ -2,60 +2,36 @@
 #include "jeu/aide.h"
 
 #include "jeu/coup.h"
+#include "jeu/regions.h"
 #include "jeu/tables.h"
 
 void (*indique_tour)(int cote, Partie partie);
 
-void MarqueCase(Partie partie, int x, int y, bool indices, PointCoup *suggestion) {
-    PointCoup point = PointPion(x, y, partie.origine);
-    if (nb_retournes[x][y] != 0 && indices) {
-        Partie marque = partie;
-        marque.joueur = 0;
-        PosePion(POSE_MARQUE, marque, point.x, point.y);
-        PointCoup meilleur = *suggestion;
-        if (nb_retournes[x][y] >= nb_retournes[meilleur.x][meilleur.y] && poids[x][y] >= poids[meilleur.x][meilleur.y])
-            *suggestion = {x, y};
-    } else if (nb_retournes[x][y] == 0 && plateau[x][y] == 0) {
-        TraceRectangleMap(point.x - 4, point.y - 4, point.x + 45, point.y + 45, partie.origine, partie.origine,
-                          pixmaps_jeu[PIXMAP_PLATEAU], partie.fenetre);
-    }
-    Rafraichit(point.x - 4, point.y - 4, 49, 49, partie.fenetre);
-}
+namespace {
 
-void MarqueSuggestion(Partie partie, PointCoup suggestion) {
-    if (partie.aide != 1 || nb_retournes[suggestion.x][suggestion.y] == 0)
-        return;
-    PointCoup point = PointPion(suggestion.x, suggestion.y, partie.origine);
-    AffichePixmap(pixmaps_jeu[PIXMAP_PROP], point.x - 4, point.y - 4, 48, 48, partie.fenetre);
-    Rafraichit(point.x, point.y, 49, 49, partie.fenetre);
+// Repaints the inside of a cell with the board texture, its tiles anchored at (ancre, ancre).
+void PeintFondCase(PointCoup coin, int ancre, Fenetre *fenetre) {
+    Zone fond = DansCase(CASE_FOND, coin);
+    TraceRectangleMap(fond.gauche, fond.haut, fond.droite, fond.bas, ancre, ancre, pixmaps_jeu[PIXMAP_PLATEAU],
+                      fenetre);
 }
 
 // Repaints every empty cell with the board texture, removing all markers.
-static void EffaceIndices(Partie partie) {
+void EffaceIndices(Partie partie) {
     for (int x = 0; x < partie.taille; x++) {
         for (int y = 0; y < partie.taille; y++) {
             if (plateau[x][y] != 0)
                 continue;
-            PointCoup point = PointPion(x, y, partie.origine);
-            TraceRectangleMap(point.x - 4, point.y - 4, point.x + 45, point.y + 45, 0, 0, pixmaps_jeu[PIXMAP_PLATEAU],
-                              partie.fenetre);
-            Rafraichit(point.x - 4, point.y - 4, 49, 49, partie.fenetre);
+            PointCoup coin = CoinCase(x, y, partie.origine);
+            PeintFondCase(coin, 0, partie.fenetre);
+            RafraichitZone(DansCase(CASE_FOND, coin), partie.fenetre);
         }
     }
 }
 
-void InverseAide(Partie *partie) {
-    int aide = partie->aide == 1 ? 0 : 1;
-    partie->aide = aide;
-    if (aide == 0)
-        EffaceIndices(*partie);
-    else
-        ExploreCoups(*partie);
-}
-
 // The undo needs a move that flipped pawns, not yet taken back, in a game
 // between two people.
-static bool AnnulationPossible(const Partie &partie) {
+bool AnnulationPossible(const Partie &partie) {
     PointCoup premier = partie.coups[1];
     if (premier.x == -1 || premier.y == -1)
         return false;
@@ -66,11 +42,45 @@ static bool AnnulationPossible(const Partie &partie) {
     return SurPlateau(c.x, c.y, partie.taille) && plateau[c.x][c.y] != 0;
 }
 
-static void RefuseAnnulation(Partie *partie) {
+// Says that the undo cannot be done; nothing else changes.
+void RefuseAnnulation(Partie *partie) {
     EffaceMessages(partie->fenetre);
-    EcritTexteDansRectangle(640, 330, 760, 400, textes_jeu[TEXTE_ANNULATION_IMPOSSIBLE], police_jeu, noir,
-                            partie->fenetre);
-    Rafraichit(600, 0, 200, 600, partie->fenetre);
+    EcritDansZone(textes_jeu[TEXTE_ANNULATION_IMPOSSIBLE], MESSAGE_ANNULATION, partie->fenetre);
+    RafraichitZone(PANNEAU, partie->fenetre);
+}
+
+}  // namespace
+
+void MarqueCase(Partie partie, int x, int y, bool indices, PointCoup *suggestion) {
+    PointCoup point = PointPion(x, y, partie.origine), coin = CoinCase(x, y, partie.origine);
+    if (nb_retournes[x][y] != 0 && indices) {
+        Partie marque = partie;
+        marque.joueur = 0;
+        PosePion(POSE_MARQUE, marque, point.x, point.y);
+        PointCoup meilleur = *suggestion;
+        if (nb_retournes[x][y] >= nb_retournes[meilleur.x][meilleur.y] && poids[x][y] >= poids[meilleur.x][meilleur.y])
+            *suggestion = {x, y};
+    } else if (nb_retournes[x][y] == 0 && plateau[x][y] == 0) {
+        PeintFondCase(coin, partie.origine, partie.fenetre);
+    }
+    RafraichitZone(DansCase(CASE_FOND, coin), partie.fenetre);
+}
+
+void MarqueSuggestion(Partie partie, PointCoup suggestion) {
+    if (partie.aide != 1 || nb_retournes[suggestion.x][suggestion.y] == 0)
+        return;
+    PointCoup coin = CoinCase(suggestion.x, suggestion.y, partie.origine);
+    AfficheDansZone(pixmaps_jeu[PIXMAP_PROP], DansCase(CASE_MARQUE, coin), partie.fenetre);
+    RafraichitZone(DansCase(CASE_SUGGESTION_VUE, coin), partie.fenetre);
+}
+
+void InverseAide(Partie *partie) {
+    int aide = partie->aide == 1 ? 0 : 1;
+    partie->aide = aide;
+    if (aide == 0)
+        EffaceIndices(*partie);
+    else
+        ExploreCoups(*partie);
 }
 
 int AnnuleCoup(void *donnee, int) {
@@ -84,8 +94,7 @@ int AnnuleCoup(void *donnee, int) {
     PointCoup c = CaseDuPoint(joue.x, joue.y, origine);
     PointCoup coin = CoinCase(c.x, c.y, origine);
     int auteur = plateau[c.x][c.y];
-    TraceRectangleMap(coin.x + 1, coin.y + 1, coin.x + 50, coin.y + 50, origine, origine, pixmaps_jeu[PIXMAP_PLATEAU],
-                      partie->fenetre);
+    PeintFondCase(coin, origine, partie->fenetre);
     plateau[c.x][c.y] = 0;
 
     Partie rendu = *partie;
@@ -100,7 +109,7 @@ int AnnuleCoup(void *donnee, int) {
     VideListeCoups(partie->coups);
     ExploreCoups(*partie);
     ComptePions(partie);
-    Rafraichit(600, 0, 200, 600, partie->fenetre);
+    RafraichitZone(PANNEAU, partie->fenetre);
     if (indique_tour)
         indique_tour(auteur, *partie);
     return 1;

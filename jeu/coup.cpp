@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jeu/coup.h"
 
-#include <algorithm>
-
+#include "jeu/regions.h"
 #include "jeu/tables.h"
+
+namespace {
 
 // The frames loaded for the current game, by side index (0 side -1, 1 side +1)
 // and frame; kept here so that the next game can release them.
-static Pixmap *trames_chargees[2][NB_TRAMES];
+Pixmap *trames_chargees[2][NB_TRAMES];
+
+}  // namespace
 
 void ChargeImagesPions(Partie *partie) {
     for (auto &rangee : trames_chargees) {
@@ -31,39 +34,28 @@ void ChargeImagesPions(Partie *partie) {
     }
 }
 
-namespace {
-
-// A pawn's image one pixel inside its cell's corner, 50 pixels square. On
-// 12 x 12 the last row and column of cells end at the window's edge and the
-// pawn passes it by a pixel: that pixel is cut off, where AffichePixmap
-// would squeeze the whole image into the 49 left.
-void DessinePion(Pixmap *image, int x, int y, Fenetre *fenetre) {
-    int droite = x + TAILLE_CASE, bas = y + TAILLE_CASE, largeur = fenetre->largeur, hauteur = fenetre->hauteur;
-    if (droite <= largeur && bas <= hauteur)
-        AffichePixmap(image, x, y, TAILLE_CASE, TAILLE_CASE, fenetre);
-    else
-        TraceRectangleMap(x, y, std::min(droite, largeur), std::min(bas, hauteur), x, y, image, fenetre);
-}
-
-}  // namespace
-
 void PosePion(int mode, Partie partie, int x, int y) {
     Pixmap *image = partie.images[partie.joueur + 1][0];
     Fenetre *fenetre = partie.fenetre;
     if (mode == POSE_MARQUE) {
-        AffichePixmap(image, x - 4, y - 4, 48, 48, fenetre);
-        Rafraichit(x, y, 50, 50, fenetre);
+        PointCoup coin = {x - DECALAGE_PION, y - DECALAGE_PION};
+        AfficheDansZone(image, DansCase(CASE_MARQUE, coin), fenetre);
+        RafraichitZone(DansCase(CASE_MARQUE_VUE, coin), fenetre);
         return;
     }
     PointCoup c = CaseDuPoint(x, y, partie.origine);
     if (SurPlateau(c.x, c.y, partie.taille))
         plateau[c.x][c.y] = partie.joueur;
-    DessinePion(image, x + 1, y + 1, fenetre);
-    TraceLigne(x, y, x + 50, y, bleu_clair, fenetre);
-    TraceLigne(x + 50, y, x + 50, y + 50, bleu_clair, fenetre);
-    TraceLigne(x, y + 50, x + 50, y + 50, bleu_clair, fenetre);
-    TraceLigne(x, y, x, y + 50, bleu_clair, fenetre);
-    Rafraichit(x, y, 50, 50, fenetre);
+    PointCoup coin = {x, y};
+    // On 12 x 12 the bottom row's pawns pass the window's edge by a pixel and
+    // are squeezed into the rest, as any image drawn past the edge is.
+    AfficheDansZone(image, DansCase(CASE_PION, coin), fenetre);
+    Zone z = DansCase(CASE, coin);
+    TraceLigne(z.gauche, z.haut, z.droite, z.haut, bleu_clair, fenetre);
+    TraceLigne(z.droite, z.haut, z.droite, z.bas, bleu_clair, fenetre);
+    TraceLigne(z.gauche, z.bas, z.droite, z.bas, bleu_clair, fenetre);
+    TraceLigne(z.gauche, z.haut, z.gauche, z.bas, bleu_clair, fenetre);
+    RafraichitZone(z, fenetre);
 }
 
 int ValideClic(Partie partie, int x, int y, PointCoup *coups) {
@@ -74,7 +66,7 @@ int ValideClic(Partie partie, int x, int y, PointCoup *coups) {
     if (EvalueCoup(c.x, c.y, partie, coups + 1, 1).nombre != 0)
         return 1;
     EcritMessage(textes_jeu[TEXTE_REPROCHE + Hasard() % 4], partie.fenetre);
-    Rafraichit(600, 0, 200, 600, partie.fenetre);
+    RafraichitZone(PANNEAU, partie.fenetre);
     return 0;
 }
 
@@ -100,8 +92,8 @@ void JoueCoup(Partie *partie) {
         for (int i = 1; i <= k; i++) {
             PointCoup pion = partie->coups[i];
             PointCoup coinPion = CaleSurCoin(pion.x, pion.y, origine);
-            DessinePion(trame, coinPion.x + 1, coinPion.y + 1, partie->fenetre);
-            Rafraichit(coinPion.x + 1, coinPion.y + 1, 48, 48, partie->fenetre);
+            AfficheDansZone(trame, DansCase(CASE_PION, coinPion), partie->fenetre);
+            RafraichitZone(DansCase(CASE_TRAME_VUE, coinPion), partie->fenetre);
             // A tick as each pawn turns, once the knock of the placed one has
             // died down; many flips make a quick run of ticks.
             if (f == 2)

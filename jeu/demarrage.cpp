@@ -1,25 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jeu/demarrage.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <iterator>
 #include <vector>
 
 #include "jeu/aide.h"
 #include "jeu/ecrans.h"
-#include "jeu/ordinateur.h"
 #include "jeu/presentation.h"
 #include "jeu/tour.h"
-
-#ifndef FLIPORA_DONNEES
-#define FLIPORA_DONNEES "/usr/local/share/games/flipora"
-#endif
-#ifndef FLIPORA_DONNEES_VOISINES
-#define FLIPORA_DONNEES_VOISINES "../share/games/flipora"
-#endif
 
 namespace {
 
@@ -32,16 +21,6 @@ const int statut_affichage = 4;
 }
 
 }  // namespace
-
-std::vector<const char *> FichiersDuJeu() {
-    std::vector<const char *> fichiers(std::begin(fichiers_images), std::end(fichiers_images));
-    for (const auto &jeu : fichiers_pions)
-        for (const char *trame : jeu)
-            if (std::find_if(fichiers.begin(), fichiers.end(),
-                             [trame](const char *f) { return strcmp(f, trame) == 0; }) == fichiers.end())
-                fichiers.push_back(trame);
-    return fichiers;
-}
 
 void AlloueCouleurs(Fenetre *fenetre) {
     violet = AlloueCouleur(100, 0, 100, fenetre);
@@ -60,10 +39,7 @@ const char *DossierImages(const char *const dossiers[], int nombre) {
 
 void RejointImages() {
     std::vector<const char *> fichiers = FichiersDuJeu();
-    // An installed tree may be moved or installed under another prefix: its
-    // data folder sits beside games/ before it sits where the build put it.
-    const char *const ailleurs[] = {FLIPORA_DONNEES_VOISINES, FLIPORA_DONNEES};
-    RejointDossierImages(fichiers.data(), int(fichiers.size()), ailleurs, 2);
+    RetientDossierImages(fichiers.data(), int(fichiers.size()), dossiers_donnees, NB_DOSSIERS_DONNEES);
 }
 
 void OuvreJeu(Application *application) {
@@ -76,8 +52,6 @@ void OuvreJeu(Application *application) {
     if (police_jeu == nullptr)
         Abandonne("Impossible d'ouvrir la police du jeu");
     AlloueCouleurs(fenetre);
-    // The turn flow plays the computer's moves in its own loop.
-    apres_coup_ordinateur = nullptr;
     indique_tour = IndiqueTour;
     AffichePresentation(fenetre);
 }

@@ -4,8 +4,6 @@
 // the title screen; the first click and the setup screen; the endless loop.
 #pragma once
 
-#include <vector>
-
 #include "ecran/ecran.h"
 #include "jeu/partie.h"
 #include "jeu/tables.h"
@@ -20,12 +18,11 @@ struct Application {
 
 // Makes the game's seven colours for its window.
 void AlloueCouleurs(Fenetre *fenetre);
-// Every image file the game loads: the table of images and each set's frames.
-std::vector<const char *> FichiersDuJeu();
 // The first of the folders that holds every image the game loads, or null.
 const char *DossierImages(const char *const dossiers[], int nombre);
-// Moves to the folder of the images: the working directory, the program's
-// own folder, then the installed data folder; stays put when none has them.
+// Finds the folder of the images (the working directory, the program's own
+// folder, then `dossiers_donnees`) and has the toolkit load them from there;
+// the working directory stays where it is.
 void RejointImages();
 // Start-up up to the title screen: toolkit, game window, font, the seven
 // colours, the title screen and the images it loads. Ends the program with

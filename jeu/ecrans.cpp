@@ -11,6 +11,7 @@
 #include "jeu/aide.h"
 #include "jeu/coup.h"
 #include "jeu/ordinateur.h"
+#include "jeu/regions.h"
 #include "jeu/tour.h"
 
 namespace {
@@ -151,15 +152,28 @@ void GardeNom(Interface *interface, int slot, int cote) {
 // The side panel's fixed contents: names, labels, starting scores and pawns.
 void ConstruitPanneau(Partie *partie, Frame *panneau) {
     Fenetre *fenetre = partie->fenetre;
-    EcritTexteDansRectangle(610, 35, 700, 60, partie->nom[0], police_jeu, noir, fenetre);
-    EcritTexteDansRectangle(700, 35, 790, 60, partie->nom[2], police_jeu, noir, fenetre);
-    EtiquetteDansPanneau(115, textes_jeu[TEXTE_SCORES], noir, panneau, fenetre);
-    EtiquetteDansPanneau(200, textes_jeu[TEXTE_PIONS], noir, panneau, fenetre);
+    EcritDansZone(partie->nom[0], NOMS[0], fenetre);
+    EcritDansZone(partie->nom[2], NOMS[1], fenetre);
+    EtiquetteDansPanneau(HAUT_SCORES, textes_jeu[TEXTE_SCORES], noir, panneau, fenetre);
+    EtiquetteDansPanneau(HAUT_PIONS, textes_jeu[TEXTE_PIONS], noir, panneau, fenetre);
     for (int i = 0; i < 2; i++) {
-        int x = 633 + 84 * i;
-        EcritTexteDansRectangle(x, 130, x + 50, 190, textes_jeu[TEXTE_NIVEAU_2], police_jeu, noir, fenetre);
-        AffichePixmap(partie->images[2 * i][0], x, 220, 50, 50, fenetre);
+        EcritDansZone(textes_jeu[TEXTE_NIVEAU_2], SCORES_DEPART[i], fenetre);
+        AfficheDansZone(partie->images[2 * i][0], PIONS[i], fenetre);
     }
+}
+
+// The side panel's three commands, "AIDE" lit while the hints are on.
+void ConstruitCommandes(Interface *interface, Frame *panneau) {
+    Partie *partie = interface->partie;
+    Fenetre *fenetre = partie->fenetre;
+    interface->controles[SLOT_AIDE].bouton = BoutonDansPanneau(
+        id_commandes, HAUT_AIDE, LARGEUR_COMMANDE, textes_jeu[TEXTE_AIDE], BasculeAide, interface, panneau, fenetre);
+    if (partie->aide == 1)
+        SurligneBouton(interface, SLOT_AIDE, true);
+    BoutonDansPanneau(id_commandes, HAUT_QUITTER, LARGEUR_COMMANDE, textes_jeu[TEXTE_QUITTER], RetourReglages,
+                      interface, panneau, fenetre);
+    BoutonDansPanneau(id_commandes, HAUT_ANNULER, LARGEUR_COMMANDE, textes_jeu[TEXTE_ANNULER], AnnuleCoup, partie,
+                      panneau, fenetre);
 }
 
 }  // namespace
@@ -198,7 +212,7 @@ int ChoixOption(void *donnee, int id) {
     AppliqueChoix(partie, groupe, rang, id);
     partie->aide = partie->humain[0] == 1 || partie->humain[2] == 1 ? 1 : 0;
     SurligneBouton(interface, id, true);
-    Rafraichit(0, 0, 800, 600, partie->fenetre);
+    RafraichitZone(FENETRE_JEU, partie->fenetre);
     return 1;
 }
 
@@ -213,17 +227,14 @@ int LancePartie(void *donnee, int) {
     partie->joueur = -1;
     ChargeImagesPions(partie);
     VideFenetre(fenetre);
-    RemplitRectangle(0, 0, 800, 600, bleu_clair, fenetre);
-    CreeArdoise(1, 0, 0, 600, 600, FichierPixmap(PIXMAP_MOQUETTE), bleu_clair, ClicPlateau, interface, fenetre);
-    Frame *panneau = CreeFrame(600, 0, 800, 600, FichierPixmap(PIXMAP_COTE), bleu_clair, fenetre);
+    Zone tout = FENETRE_JEU, tapis = ZONE_PLATEAU, cote = PANNEAU;
+    RemplitRectangle(tout.gauche, tout.haut, tout.droite, tout.bas, bleu_clair, fenetre);
+    CreeArdoise(1, tapis.gauche, tapis.haut, tapis.droite, tapis.bas, FichierPixmap(PIXMAP_MOQUETTE), bleu_clair,
+                ClicPlateau, interface, fenetre);
+    Frame *panneau =
+        CreeFrame(cote.gauche, cote.haut, cote.droite, cote.bas, FichierPixmap(PIXMAP_COTE), bleu_clair, fenetre);
     ConstruitPanneau(partie, panneau);
-    Bouton *aide =
-        BoutonDansPanneau(id_commandes, 430, 100, textes_jeu[TEXTE_AIDE], BasculeAide, interface, panneau, fenetre);
-    interface->controles[SLOT_AIDE].bouton = aide;
-    if (partie->aide == 1)
-        SurligneBouton(interface, SLOT_AIDE, true);
-    BoutonDansPanneau(id_commandes, 520, 100, textes_jeu[TEXTE_QUITTER], RetourReglages, interface, panneau, fenetre);
-    BoutonDansPanneau(id_commandes, 475, 100, textes_jeu[TEXTE_ANNULER], AnnuleCoup, partie, panneau, fenetre);
+    ConstruitCommandes(interface, panneau);
     DessinePlateau(interface);
     partie_lancee = true;
     return CODE_EVENEMENT;
@@ -234,30 +245,34 @@ void DessinePlateau(Interface *interface) {
     Fenetre *fenetre = partie->fenetre;
     int n = partie->taille, origine = Origine(n);
     partie->origine = origine;
-    CreeArdoise(1, origine - 1, origine - 1, 602 - origine, 602 - origine, FichierPixmap(PIXMAP_PLATEAU), violet,
+    Zone ardoise = ArdoisePlateau(origine);
+    CreeArdoise(1, ardoise.gauche, ardoise.haut, ardoise.droite, ardoise.bas, FichierPixmap(PIXMAP_PLATEAU), violet,
                 ClicPlateau, interface, fenetre);
+    // The vertical lines stop one pixel short of where the horizontal ones reach.
+    int bas = ZONE_PLATEAU.bas - 1 - origine;
     for (int k = 0; k <= n; k++) {
         int c = origine + TAILLE_CASE * k;
-        TraceLigne(c, origine, c, 599 - origine, bleu_clair, fenetre);
+        TraceLigne(c, origine, c, bas, bleu_clair, fenetre);
         TraceLigne(origine, c, origine + TAILLE_CASE * n, c, bleu_clair, fenetre);
     }
     VidePlateau(partie);
-    Rafraichit(0, 0, 800, 600, fenetre);
+    RafraichitZone(FENETRE_JEU, fenetre);
     int m = n / 2;
     for (int i = 0; i < 2; i++)
         for (int j = 0; j < 2; j++) {
             int joueur = i == j ? 1 : -1;
             partie->joueur = joueur;
             plateau[m - i][m - j] = joueur;
-            PosePion(POSE_PION, *partie, origine + TAILLE_CASE * (m - i), origine + TAILLE_CASE * (m - j));
+            PointCoup coin = CoinCase(m - i, m - j, origine);
+            PosePion(POSE_PION, *partie, coin.x, coin.y);
         }
 }
 
 void IndiqueTour(int cote, Partie partie) {
-    int ici = cote < 0 ? 640 : 725, ailleurs = cote < 0 ? 725 : 640;
-    TraceRectangleMap(ailleurs, 60, ailleurs + 37, 90, 609, 9, pixmaps_jeu[PIXMAP_COTE], partie.fenetre);
-    AffichePixmap(pixmaps_jeu[PIXMAP_FLECHE], ici, 60, 32, 30, partie.fenetre);
-    Rafraichit(600, 60, 200, 30, partie.fenetre);
+    int ici = cote < 0 ? 0 : 1;
+    PeintPanneau(PLACES_FLECHE[1 - ici], partie.fenetre);
+    AfficheDansZone(pixmaps_jeu[PIXMAP_FLECHE], FLECHES[ici], partie.fenetre);
+    RafraichitZone(BANDE_FLECHE, partie.fenetre);
 }
 
 void SurligneBouton(Interface *interface, int slot, bool choisi) {

@@ -3,11 +3,11 @@
 
 #include "jeu/coup.h"
 
-void (*apres_coup_ordinateur)(Interface *interface);
+namespace {
 
 // One quadrant per board size 6, 8, 10, 12, indexed [x][y] from the top-left
 // corner; the other three quadrants are its mirror images.
-static const int32_t quadrants[4][TAILLE_MAX / 2][TAILLE_MAX / 2] = {
+const int32_t quadrants[4][TAILLE_MAX / 2][TAILLE_MAX / 2] = {
     {{500, 5, 45}, {5, 5, 20}, {45, 20, -2}},
     {{500, 5, 50, 45}, {5, 5, 15, 20}, {50, 15, 75, 70}, {45, 20, 70, -2}},
     {{500, 5, 50, 40, 40}, {5, 5, 30, 20, 20}, {60, 50, 75, 60, 50}, {40, 20, 60, 70, 55}, {40, 20, 50, 55, -2}},
@@ -17,6 +17,27 @@ static const int32_t quadrants[4][TAILLE_MAX / 2][TAILLE_MAX / 2] = {
      {50, 25, 60, 5, 10, 15},
      {40, 20, 60, 10, 70, 55},
      {40, 20, 50, 15, 55, -2}}};
+
+// A coin flip between two equally good cells.
+bool PileOuFace() {
+    return Hasard() % 2 == 1;
+}
+
+// Whether legal cell c takes the place of candidate b at this strength.
+bool Remplace(int niveau, PointCoup c, PointCoup b) {
+    int surC = retournes_surs[c.x][c.y], surB = retournes_surs[b.x][b.y];
+    if (niveau == 2)
+        return surC > surB || (surC == surB && PileOuFace());
+    if (niveau == 3) {
+        int poidsC = poids[c.x][c.y], poidsB = poids[b.x][b.y];
+        if (surC < surB || poidsC < poidsB)
+            return false;
+        return surC > surB || poidsC > poidsB || PileOuFace();
+    }
+    return nb_retournes[c.x][c.y] >= nb_retournes[b.x][b.y];
+}
+
+}  // namespace
 
 void ChargePoids(Partie partie) {
     int taille = partie.taille, bord = taille - 1;
@@ -30,24 +51,6 @@ void ChargePoids(Partie partie) {
             poids[bord - x][y] = valeur;
         }
     }
-}
-
-static bool PileOuFace() {
-    return Hasard() % 2 == 1;
-}
-
-// Whether legal cell c takes the place of candidate b at this strength.
-static bool Remplace(int niveau, PointCoup c, PointCoup b) {
-    int surC = retournes_surs[c.x][c.y], surB = retournes_surs[b.x][b.y];
-    if (niveau == 2)
-        return surC > surB || (surC == surB && PileOuFace());
-    if (niveau == 3) {
-        int poidsC = poids[c.x][c.y], poidsB = poids[b.x][b.y];
-        if (surC < surB || poidsC < poidsB)
-            return false;
-        return surC > surB || poidsC > poidsB || PileOuFace();
-    }
-    return nb_retournes[c.x][c.y] >= nb_retournes[b.x][b.y];
 }
 
 PointCoup ChoisitCase(Partie partie) {
@@ -74,6 +77,4 @@ void CoupOrdinateur(Interface *interface, PointCoup *coups) {
     ValideClic(*partie, point.x, point.y, coups);
     coups[0] = point;
     JoueCoup(partie);
-    if (apres_coup_ordinateur)
-        apres_coup_ordinateur(interface);
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "jeu/aide.h"
+#include "jeu/regions.h"
 #include "jeu/tables.h"
 
 int32_t plateau[TAILLE_MAX][TAILLE_MAX];
@@ -11,8 +12,46 @@ int32_t nb_retournes[TAILLE_MAX][TAILLE_MAX];
 int32_t retournes_surs[TAILLE_MAX][TAILLE_MAX];
 int32_t poids[TAILLE_MAX][TAILLE_MAX];
 
+namespace {
+
+// Length of the run of -joueur pawns from (x, y) in direction (dx, dy);
+// `ferme` tells whether a pawn of `joueur` closes it on the board.
+int Course(int x, int y, int dx, int dy, int joueur, int taille, bool *ferme) {
+    int k = 1;
+    while (SurPlateau(x + k * dx, y + k * dy, taille) && plateau[x + k * dx][y + k * dy] == -joueur)
+        k++;
+    *ferme = SurPlateau(x + k * dx, y + k * dy, taille) && plateau[x + k * dx][y + k * dy] == joueur;
+    return k - 1;
+}
+
+// Pawns flipped in one direction, without recording them.
+int CompteDirection(int x, int y, int dx, int dy, int joueur, int taille) {
+    bool ferme;
+    int nombre = Course(x, y, dx, dy, joueur, taille, &ferme);
+    return ferme ? nombre : 0;
+}
+
+// The computer must never give away a corner by playing next to it, and
+// must take a corner whenever the line it closes is safe.
+void AjusteCoins(int taille) {
+    int bord = taille - 1;
+    const int coins[4][2] = {{0, 0}, {0, bord}, {bord, 0}, {bord, bord}};
+    for (const auto &coin : coins) {
+        if (retournes_surs[coin[0]][coin[1]] > 0)
+            retournes_surs[coin[0]][coin[1]] = 500;
+    }
+    for (const auto &coin : coins) {
+        int vx = coin[0] == 0 ? 1 : bord - 1, vy = coin[1] == 0 ? 1 : bord - 1;
+        retournes_surs[vx][coin[1]] = 0;
+        retournes_surs[vx][vy] = 0;
+        retournes_surs[coin[0]][vy] = 0;
+    }
+}
+
+}  // namespace
+
 int Origine(int taille) {
-    return (600 - TAILLE_CASE * taille + 1) / 2;
+    return (ZONE_PLATEAU.droite - TAILLE_CASE * taille + 1) / 2;
 }
 
 bool SurPlateau(int x, int y, int taille) {
@@ -24,7 +63,7 @@ PointCoup CoinCase(int x, int y, int origine) {
 }
 
 PointCoup PointPion(int x, int y, int origine) {
-    return {TAILLE_CASE * x + origine + 5, TAILLE_CASE * y + origine + 5};
+    return {TAILLE_CASE * x + origine + DECALAGE_PION, TAILLE_CASE * y + origine + DECALAGE_PION};
 }
 
 PointCoup CaseDuPoint(int px, int py, int origine) {
@@ -35,23 +74,6 @@ PointCoup CaseDuPoint(int px, int py, int origine) {
 
 PointCoup CaleSurCoin(int px, int py, int origine) {
     return {px - (px - origine) % TAILLE_CASE, py - (py - origine) % TAILLE_CASE};
-}
-
-// Length of the run of -joueur pawns from (x, y) in direction (dx, dy);
-// `ferme` tells whether a pawn of `joueur` closes it on the board.
-static int Course(int x, int y, int dx, int dy, int joueur, int taille, bool *ferme) {
-    int k = 1;
-    while (SurPlateau(x + k * dx, y + k * dy, taille) && plateau[x + k * dx][y + k * dy] == -joueur)
-        k++;
-    *ferme = SurPlateau(x + k * dx, y + k * dy, taille) && plateau[x + k * dx][y + k * dy] == joueur;
-    return k - 1;
-}
-
-// Pawns flipped in one direction, without recording them.
-static int CompteDirection(int x, int y, int dx, int dy, int joueur, int taille) {
-    bool ferme;
-    int nombre = Course(x, y, dx, dy, joueur, taille, &ferme);
-    return ferme ? nombre : 0;
 }
 
 int RetournementsDirection(int x, int y, int dx, int dy, Partie partie, PointCoup *liste, int enregistre) {
@@ -98,25 +120,8 @@ Retournements EvalueCoup(int x, int y, Partie partie, PointCoup *liste, int enre
         }
     }
     EffaceMessages(partie.fenetre);
-    Rafraichit(600, 305, 200, 105, partie.fenetre);
+    RafraichitZone(BANDE_MESSAGES, partie.fenetre);
     return {nombre, surs};
-}
-
-// The computer must never give away a corner by playing next to it, and
-// must take a corner whenever the line it closes is safe.
-static void AjusteCoins(int taille) {
-    int bord = taille - 1;
-    const int coins[4][2] = {{0, 0}, {0, bord}, {bord, 0}, {bord, bord}};
-    for (const auto &coin : coins) {
-        if (retournes_surs[coin[0]][coin[1]] > 0)
-            retournes_surs[coin[0]][coin[1]] = 500;
-    }
-    for (const auto &coin : coins) {
-        int vx = coin[0] == 0 ? 1 : bord - 1, vy = coin[1] == 0 ? 1 : bord - 1;
-        retournes_surs[vx][coin[1]] = 0;
-        retournes_surs[vx][vy] = 0;
-        retournes_surs[coin[0]][vy] = 0;
-    }
 }
 
 bool ExploreCoups(Partie partie) {
@@ -150,11 +155,10 @@ void ComptePions(Partie *partie) {
     partie->score[0] = comptes[0];
     partie->score[2] = comptes[2];
     for (int i = 0; i < 2; i++) {
-        int x = 633 + 84 * i;
         char texte[16];
         snprintf(texte, sizeof texte, "%d", comptes[2 * i]);
-        TraceRectangleMap(x, 130, x + 50, 180, 609, 9, pixmaps_jeu[PIXMAP_COTE], partie->fenetre);
-        EcritTexteDansRectangle(x, 130, x + 50, 180, texte, police_jeu, noir, partie->fenetre);
+        PeintPanneau(SCORES[i], partie->fenetre);
+        EcritDansZone(texte, SCORES[i], partie->fenetre);
     }
 }
 
@@ -178,11 +182,20 @@ int NbPionsRetournes(const PointCoup *coups) {
     return k;
 }
 
+void PeintPanneau(Zone zone, Fenetre *fenetre) {
+    TraceRectangleMap(zone.gauche, zone.haut, zone.droite, zone.bas, ANCRE_PANNEAU_X, ANCRE_PANNEAU_Y,
+                      pixmaps_jeu[PIXMAP_COTE], fenetre);
+}
+
+void EcritDansZone(const char *texte, Zone zone, Fenetre *fenetre) {
+    EcritTexteDansRectangle(zone.gauche, zone.haut, zone.droite, zone.bas, texte, police_jeu, noir, fenetre);
+}
+
 void EffaceMessages(Fenetre *fenetre) {
-    TraceRectangleMap(625, 305, 775, 410, 609, 9, pixmaps_jeu[PIXMAP_COTE], fenetre);
+    PeintPanneau(ZONE_MESSAGES, fenetre);
 }
 
 void EcritMessage(const char *texte, Fenetre *fenetre) {
     EffaceMessages(fenetre);
-    EcritTexteDansRectangle(635, 320, 765, 405, texte, police_jeu, noir, fenetre);
+    EcritDansZone(texte, MESSAGE, fenetre);
 }

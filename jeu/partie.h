@@ -96,7 +96,11 @@ void VideListeCoups(PointCoup *liste);
 // How many flipped pawns a move list records: entries 1 on, up to the first unused one.
 int NbPionsRetournes(const PointCoup *coups);
 
-// --- Side-panel messages --------------------------------------------------------
+// --- The side panel ---------------------------------------------------------------
+// Repaints a box of the side panel with the panel's texture (no refresh).
+void PeintPanneau(Zone zone, Fenetre *fenetre);
+// Writes a text of the play screen centred in its box (no refresh).
+void EcritDansZone(const char *texte, Zone zone, Fenetre *fenetre);
 // Repaints the message area of the side panel with its texture (no refresh).
 void EffaceMessages(Fenetre *fenetre);
 // Replaces the message of the side panel by this text (no refresh).

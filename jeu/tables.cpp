@@ -1,6 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jeu/tables.h"
 
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+
+#ifndef FLIPORA_DONNEES
+#define FLIPORA_DONNEES "/usr/local/share/games/flipora"
+#endif
+#ifndef FLIPORA_DONNEES_VOISINES
+#define FLIPORA_DONNEES_VOISINES "../share/games/flipora"
+#endif
+
 Couleur violet, bleu_clair, noir, blanc, bleu_moyen, bleu_fonce, jaune;
 
 Police police_jeu;
@@ -25,3 +36,17 @@ const char *const fichiers_pions[NB_JEUX_PIONS][NB_TRAMES] = {
 const char *const fichiers_sons[NB_SONS] = {"pose.wav", "retourne.wav", "passe.wav", "victoire.wav", "nul.wav"};
 
 Son *sons_jeu[NB_SONS];
+
+// An installed tree may be moved or installed under another prefix: its data
+// folder sits beside bin/ before it sits where the build put it.
+const char *const dossiers_donnees[NB_DOSSIERS_DONNEES] = {FLIPORA_DONNEES_VOISINES, FLIPORA_DONNEES};
+
+std::vector<const char *> FichiersDuJeu() {
+    std::vector<const char *> fichiers(std::begin(fichiers_images), std::end(fichiers_images));
+    for (const auto &jeu : fichiers_pions)
+        for (const char *trame : jeu)
+            if (std::find_if(fichiers.begin(), fichiers.end(),
+                             [trame](const char *f) { return strcmp(f, trame) == 0; }) == fichiers.end())
+                fichiers.push_back(trame);
+    return fichiers;
+}

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "ecran/ecran.h"
 #include "ecran/options.h"
@@ -46,11 +47,22 @@ extern const char *const fichiers_pions[NB_JEUX_PIONS][NB_TRAMES];
 // The game's sounds: a pawn placed, a pawn turned, a pass, a win, a draw.
 enum { SON_POSE, SON_RETOURNE, SON_PASSE, SON_VICTOIRE, SON_NUL, NB_SONS };
 
-// Their files, beside the images; one that is missing is only silent.
+// Their files, made by the build beside the images and read from the folder
+// the images were found in; one that is missing is only silent.
 extern const char *const fichiers_sons[NB_SONS];
 
 // The sounds loaded by the title screen, null where a file was refused.
 extern Son *sons_jeu[NB_SONS];
+
+// Where the data are looked for after the working directory and the
+// program's own folder: ../share/games/flipora beside the program's folder, then
+// the installed data folder.
+enum { NB_DOSSIERS_DONNEES = 2 };
+extern const char *const dossiers_donnees[NB_DOSSIERS_DONNEES];
+
+// Every image file the game loads, once each: the table of images, then the
+// frames of the sets. The build draws exactly these (with the toolkit's icons).
+std::vector<const char *> FichiersDuJeu();
 
 // Rows of `textes_jeu`; the four reproaches are TEXTE_REPROCHE + 0..3.
 enum {

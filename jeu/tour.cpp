@@ -9,6 +9,7 @@
 #include "jeu/coup.h"
 #include "jeu/ecrans.h"
 #include "jeu/ordinateur.h"
+#include "jeu/regions.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ const int taille_resultat = 32;
 // Recounts the pawns and brings the side panel with its score boxes to the screen.
 void MontreScores(Partie *partie) {
     ComptePions(partie);
-    Rafraichit(600, 0, 200, 600, partie->fenetre);
+    RafraichitZone(PANNEAU, partie->fenetre);
 }
 
 // Gives the turn to the other side, and back to the mover when the other has
@@ -113,7 +114,7 @@ int BasculeAide(void *donnee, int) {
     Partie *partie = interface->partie;
     InverseAide(partie);
     SurligneBouton(interface, SLOT_AIDE, partie->aide == 1);
-    Rafraichit(600, 0, 200, 600, partie->fenetre);
+    RafraichitZone(PANNEAU, partie->fenetre);
     return 1;
 }
 
@@ -122,7 +123,7 @@ int RetourReglages(void *donnee, int) {
     Fenetre *fenetre = interface->partie->fenetre;
     VideFenetre(fenetre);
     ConstruitReglages(interface);
-    Rafraichit(0, 0, 800, 600, fenetre);
+    RafraichitZone(FENETRE_JEU, fenetre);
     return 1;
 }
 

@@ -1,15 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Draws every bitmap file of the game and of its toolkit, and synthesises
-// the game's sounds, into one folder:
-//   generateur FOLDER
-// The files depend on nothing but this code, so every build makes the same ones.
+// Draws every bitmap file that the game's tables and the toolkit's icon table
+// name into one folder, synthesises the sounds the game's tables name beside
+// them, and last writes the list of the images:
+//   generateur FOLDER          writes the images, the sounds and FOLDER/donnees.liste
+// The files depend on nothing but this code, so every build makes the same
+// ones. A name in the tables that nothing here answers stops the build.
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "bmp.h"
 #include "decor.h"
 #include "jouets.h"
+#include "liste.h"
 #include "pions.h"
 #include "sons.h"
 #include "textures.h"
@@ -21,44 +27,66 @@ namespace {
 // the edge-on one: frames 1 and 5 nearly open, frames 2 and 4 nearly shut.
 const double OUVERTURE_LARGE = 0.72, OUVERTURE_ETROITE = 0.36;
 
+// The textures that other pictures are drawn over, made once.
+struct Fonds {
+    Toile plateau, cote;
+};
+
+// Frames 0 and 1 turn away (edge on the left), 3 and 4 turn into view; 2 is edge-on.
+Toile Trame(const Fonds &fonds, FonctionJouet jouet, int vue) {
+    if (vue == 2)
+        return PionTranche(fonds.plateau);
+    double ouverture = vue == 0 || vue == 4 ? OUVERTURE_LARGE : OUVERTURE_ETROITE;
+    return PionTournant(fonds.plateau, jouet, ouverture, vue < 2 ? -1 : 1);
+}
+
+Toile Dessine(const Commande &c, const Fonds &fonds) {
+    switch (c.sujet) {
+    case SUJET_FOND: return ImageFond();
+    case SUJET_MOQUETTE: return TextureMoquette();
+    case SUJET_PLATEAU: return fonds.plateau;
+    case SUJET_FLECHE: return ImageFleche(fonds.cote);
+    case SUJET_COTE: return fonds.cote;
+    case SUJET_PROPOSITION: return MarqueProposition(fonds.plateau);
+    case SUJET_AIDE: return MarqueAide(fonds.plateau);
+    case SUJET_CADRE: return TextureCadre(c.numero);
+    case SUJET_PION: return PionEntier(fonds.plateau, jeux_pions[c.numero].dessine);
+    case SUJET_TRAME: return Trame(fonds, jeux_pions[c.numero].dessine, c.vue);
+    case SUJET_ICONE: return IconeFleche(c.dx, c.dy);
+    }
+    return fonds.plateau;
+}
+
 bool Ecrit(const std::string &dossier, const std::string &nom, const Toile &t) {
-    if (EcritBmp(t, dossier + "/" + nom))
+    std::filesystem::path chemin = std::filesystem::path(dossier) / nom;
+    std::error_code erreur;
+    std::filesystem::create_directories(chemin.parent_path(), erreur);
+    if (!erreur && EcritBmp(t, chemin.string()))
         return true;
-    std::fprintf(stderr, "generateur: cannot write %s/%s\n", dossier.c_str(), nom.c_str());
+    std::fprintf(stderr, "generateur: cannot write %s\n", chemin.c_str());
     return false;
 }
 
-// The whole pawn and the four frames of one set: 1 and 2 turn away, 3 and 4 turn into view.
-bool EcritJeu(const std::string &dossier, const Toile &plateau, const JeuPions &jeu) {
-    std::string p = jeu.prefixe;
-    return Ecrit(dossier, p + ".bmp", PionEntier(plateau, jeu.dessine)) &&
-           Ecrit(dossier, p + "1.bmp", PionTournant(plateau, jeu.dessine, OUVERTURE_LARGE, -1)) &&
-           Ecrit(dossier, p + "2.bmp", PionTournant(plateau, jeu.dessine, OUVERTURE_ETROITE, -1)) &&
-           Ecrit(dossier, p + "3.bmp", PionTournant(plateau, jeu.dessine, OUVERTURE_ETROITE, 1)) &&
-           Ecrit(dossier, p + "4.bmp", PionTournant(plateau, jeu.dessine, OUVERTURE_LARGE, 1));
+// Written last, so that it stands for a complete run: the build tracks it,
+// and it tells what images the folder holds.
+bool EcritListe(const std::string &dossier, const std::vector<Commande> &commandes) {
+    std::string chemin = dossier + "/donnees.liste";
+    std::ofstream liste(chemin, std::ios::trunc);
+    for (const Commande &c : commandes)
+        liste << c.nom << '\n';
+    liste.close();
+    if (liste)
+        return true;
+    std::fprintf(stderr, "generateur: cannot write %s\n", chemin.c_str());
+    return false;
 }
 
-bool EcritIcones(const std::string &dossier) {
-    std::error_code erreur;
-    std::filesystem::create_directories(dossier + "/icones", erreur);
-    if (erreur) {
-        std::fprintf(stderr, "generateur: cannot create %s/icones\n", dossier.c_str());
-        return false;
-    }
-    return Ecrit(dossier, "icones/haut.bmp", IconeFleche(0, -1)) &&
-           Ecrit(dossier, "icones/bas.bmp", IconeFleche(0, 1)) &&
-           Ecrit(dossier, "icones/gauche.bmp", IconeFleche(-1, 0)) &&
-           Ecrit(dossier, "icones/droite.bmp", IconeFleche(1, 0));
-}
-
-bool EcritSons(const std::string &dossier) {
-    for (const SonGenere &son : sons_generes) {
-        if (!EcritWav(son.synthetise(), dossier + "/" + son.nom)) {
-            std::fprintf(stderr, "generateur: cannot write %s/%s\n", dossier.c_str(), son.nom);
-            return false;
-        }
-    }
-    return true;
+bool EcritSon(const std::string &dossier, const std::string &nom, const std::vector<double> &echantillons) {
+    std::string chemin = dossier + "/" + nom;
+    if (EcritWav(echantillons, chemin))
+        return true;
+    std::fprintf(stderr, "generateur: cannot write %s\n", chemin.c_str());
+    return false;
 }
 
 }  // namespace
@@ -69,15 +97,22 @@ int main(int argc, char **argv) {
         return 2;
     }
     std::string dossier = argv[1];
-    Toile plateau = TexturePlateau(), cote = TextureCote();
-    bool ok = Ecrit(dossier, "plateau.bmp", plateau) && Ecrit(dossier, "cote.bmp", cote) &&
-              Ecrit(dossier, "moquette.bmp", TextureMoquette()) && Ecrit(dossier, "frame1.bmp", TextureCadre(1)) &&
-              Ecrit(dossier, "frame2.bmp", TextureCadre(2)) && Ecrit(dossier, "frame3.bmp", TextureCadre(3)) &&
-              Ecrit(dossier, "fleche.bmp", ImageFleche(cote)) && Ecrit(dossier, "pion3.bmp", PionTranche(plateau)) &&
-              Ecrit(dossier, "aide.bmp", MarqueAide(plateau)) &&
-              Ecrit(dossier, "prop.bmp", MarqueProposition(plateau)) && Ecrit(dossier, "fond.bmp", ImageFond()) &&
-              EcritIcones(dossier) && EcritSons(dossier);
-    for (const JeuPions &jeu : jeux_pions)
-        ok = ok && EcritJeu(dossier, plateau, jeu);
-    return ok ? 0 : 1;
+    std::vector<std::string> orphelins;
+    std::vector<Commande> commandes = Commandes(&orphelins);
+    for (const Commande &c : commandes)
+        if ((c.sujet == SUJET_PION || c.sujet == SUJET_TRAME) && c.numero >= int(std::size(jeux_pions)))
+            orphelins.push_back(c.nom);
+    std::vector<SonGenere> sons = SonsDuJeu(&orphelins);
+    for (const std::string &nom : orphelins)
+        std::fprintf(stderr, "generateur: the tables name %s, and nothing here makes it\n", nom.c_str());
+    if (!orphelins.empty())
+        return 1;
+    Fonds fonds = {TexturePlateau(), TextureCote()};
+    for (const Commande &c : commandes)
+        if (!Ecrit(dossier, c.nom, Dessine(c, fonds)))
+            return 1;
+    for (const SonGenere &son : sons)
+        if (!EcritSon(dossier, son.nom, son.echantillons))
+            return 1;
+    return EcritListe(dossier, commandes) ? 0 : 1;
 }

@@ -2,10 +2,9 @@
 #include "jouets.h"
 
 const JeuPions jeux_pions[8] = {
-    {4, "t2", "teddy bear", DessineOurs},   {5, "lap", "rabbit", DessineLapin},
-    {6, "eb", "elephant", DessineElephant}, {7, "er", "duck", DessineCanard},
-    {8, "rob", "robot", DessineRobot},      {9, "ror", "rocket", DessineFusee},
-    {10, "vov", "car", DessineVoiture},     {11, "vor", "sailboat", DessineVoilier},
+    {4, "teddy bear", DessineOurs}, {5, "rabbit", DessineLapin},      {6, "elephant", DessineElephant},
+    {7, "duck", DessineCanard},     {8, "robot", DessineRobot},       {9, "rocket", DessineFusee},
+    {10, "car", DessineVoiture},    {11, "sailboat", DessineVoilier},
 };
 
 namespace {

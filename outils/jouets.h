@@ -10,11 +10,10 @@
 // Draws one toy into the canvas through its current map.
 typedef void (*FonctionJouet)(Toile &t);
 
-// One pawn set: the prefix of its files and the toy on its pawns.
+// One pawn set: the toy on its pawns (the game's tables name its files).
 struct JeuPions {
-    int numero;           // pawn-set number, 4 to 11; even sets play side -1
-    const char *prefixe;  // whole pawn "<prefixe>.bmp", frames "<prefixe>1.bmp" to "<prefixe>4.bmp"
-    const char *jouet;    // what a child would call it
+    int numero;         // pawn-set number, 4 to 11; even sets play side -1
+    const char *jouet;  // what a child would call it
     FonctionJouet dessine;
 };
 

@@ -1,14 +1,15 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Contact sheets of the generated images, to look at them side by side:
+# Three contact sheets of the generated images, to look at them side by side:
 #   planche.sh BUILD_DIR OUT.png
-# writes OUT.png (every image with its name), OUT-retournements.png (the flip
-# of a few pairings, frame by frame) and OUT-plateau.png (every pawn and marker
-# laid on a board as the game lays them, to check that they blend in).
+# writes OUT.png (every image the generator listed, with its name),
+# OUT-retournements.png (the flip of a few pairings, frame by frame) and
+# OUT-plateau.png (every pawn and marker laid on a board as the game lays them,
+# to check that they blend in).
 set -eu
 
 if [ $# -ne 2 ]; then
-    echo "usage: $0 BUILD_DIR OUT.png" >&2
+    echo "usage: $0 BUILD_DIR OUT.png   (writes OUT.png, OUT-retournements.png and OUT-plateau.png)" >&2
     exit 2
 fi
 dossier=$1
@@ -19,12 +20,10 @@ trap 'rm -rf "$travail"' EXIT
 
 jeux="t2 lap eb er rob ror vov vor"
 
-# Every image, named.
-fichiers="fond moquette plateau fleche cote prop aide frame1 frame2 frame3 pion3"
-for j in $jeux; do fichiers="$fichiers $j ${j}1 ${j}2 ${j}3 ${j}4"; done
+# Every image, named: the generator lists what it drew.
+[ -r "$dossier/donnees.liste" ] || { echo "$0: no $dossier/donnees.liste: build the images first" >&2; exit 1; }
 liste=""
-for f in $fichiers; do liste="$liste $dossier/$f.bmp"; done
-for f in haut bas gauche droite; do liste="$liste $dossier/icones/$f.bmp"; done
+while IFS= read -r f; do liste="$liste $dossier/$f"; done <"$dossier/donnees.liste"
 # shellcheck disable=SC2086
 montage -label '%t' -font DejaVu-Sans -pointsize 10 -geometry '100x100>+6+6' -tile 10x -background '#777' $liste "$sortie"
 

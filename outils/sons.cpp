@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "bruit.h"
+#include "jeu/tables.h"
 #include "wav.h"
 
 namespace {
@@ -113,7 +114,28 @@ std::vector<double> Nul() {
     return Termine(s, 0.24, 0.15);
 }
 
+// The samples of the sound the tables number `son`; empty for a number not known here.
+std::vector<double> Synthetise(int son) {
+    switch (son) {
+    case SON_POSE: return Pose();
+    case SON_RETOURNE: return Retourne();
+    case SON_PASSE: return Passe();
+    case SON_VICTOIRE: return Victoire();
+    case SON_NUL: return Nul();
+    }
+    return {};
+}
+
 }  // namespace
 
-const SonGenere sons_generes[NB_SONS_GENERES] = {
-    {"pose.wav", Pose}, {"retourne.wav", Retourne}, {"passe.wav", Passe}, {"victoire.wav", Victoire}, {"nul.wav", Nul}};
+std::vector<SonGenere> SonsDuJeu(std::vector<std::string> *orphelins) {
+    std::vector<SonGenere> sons;
+    for (int son = 0; son < NB_SONS; son++) {
+        std::vector<double> echantillons = Synthetise(son);
+        if (echantillons.empty())
+            orphelins->push_back(fichiers_sons[son]);
+        else
+            sons.push_back({fichiers_sons[son], echantillons});
+    }
+    return sons;
+}

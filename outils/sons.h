@@ -4,15 +4,16 @@
 // soft attack and a fade, and peaks well under full scale.
 #pragma once
 
+#include <string>
 #include <vector>
 
-// One sound: its file name and how it is made, as samples from -1 to 1 at FREQUENCE_WAV.
+// One sound to write: its name in the data folder and its samples, from -1
+// to 1 at FREQUENCE_WAV.
 struct SonGenere {
-    const char *nom;
-    std::vector<double> (*synthetise)();
+    std::string nom;
+    std::vector<double> echantillons;
 };
 
-enum { NB_SONS_GENERES = 5 };
-
-// A pawn placed, a pawn turned, a pass, a win, a draw.
-extern const SonGenere sons_generes[NB_SONS_GENERES];
+// Every sound the game's tables name, in their order. The names that
+// nothing here makes go to `orphelins`.
+std::vector<SonGenere> SonsDuJeu(std::vector<std::string> *orphelins);

@@ -8,22 +8,6 @@
 
 #include "port/port_essai.h"
 
-#if defined(__SANITIZE_ADDRESS__)
-// Fontconfig keeps its configuration and caches for the life of the process.
-extern "C" const char *__lsan_default_suppressions() {
-    return "leak:libfontconfig.so\n";
-}
-// The toolkit's records are byte-packed, so the pointers that keep widgets
-// reachable sit at odd addresses; the leak scan must look there too.
-// A refused allocation must come back as null, as it does without the sanitizer.
-extern "C" const char *__asan_default_options() {
-    return "allocator_may_return_null=1";
-}
-extern "C" const char *__lsan_default_options() {
-    return "use_unaligned=1";
-}
-#endif
-
 int main(int argc, char **argv) {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);

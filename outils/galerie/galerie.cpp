@@ -2,7 +2,6 @@
 // The toolkit's gallery: every widget kind in one window, and buttons that
 // open each dialog. Each widget reports what it holds on standard output,
 // one line per change, so that a script can drive it and check the values.
-#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -12,6 +11,7 @@
 #include "ecran/dialogues/selecteur.h"
 #include "ecran/ecran.h"
 #include "ecran/options.h"
+#include "ecran/plateforme.h"
 #include "ecran/widgets/ardoise.h"
 #include "ecran/widgets/ascenseur.h"
 #include "ecran/widgets/boitenombre.h"
@@ -19,6 +19,7 @@
 #include "ecran/widgets/frame.h"
 #include "ecran/widgets/texte.h"
 #include "ecran/widgets/zonetexte.h"
+#include "jeu/tables.h"
 
 namespace {
 
@@ -47,14 +48,13 @@ struct Galerie {
 
 Galerie galerie;
 
-// Writes one report line on standard output and in the window's banner.
-void Rapporte(const char *format, ...) __attribute__((format(printf, 1, 2)));
-void Rapporte(const char *format, ...) {
-    char ligne[256];
-    va_list arguments;
-    va_start(arguments, format);
-    vsnprintf(ligne, sizeof ligne, format, arguments);
-    va_end(arguments);
+// The port's debugger channel, where the toolkit's own lines go.
+void (*canalDebogage)(const char *texte) = nullptr;
+
+// Shows one report line on standard output and in the window's banner.
+void AfficheRapport(const char *ligne) {
+    // Whatever drawing the banner says goes to the debugger channel, as usual.
+    plateforme.EcritDiagnostic = canalDebogage;
     printf("%s\n", ligne);
     fflush(stdout);
     Frame *bandeau = galerie.bandeau;
@@ -63,6 +63,16 @@ void Rapporte(const char *format, ...) {
     EcritTexteCentre('h', 40, ligne, galerie.police, galerie.encre, bandeau->x1, bandeau->y1, bandeau->x2, bandeau->y2,
                      fenetre);
     Rafraichit(bandeau->x1, bandeau->y1, bandeau->x2 - bandeau->x1 + 1, bandeau->y2 - bandeau->y1 + 1, fenetre);
+}
+
+// Formats one report line with the toolkit's debugger writer, turned to the
+// report for that line only: the toolkit's own lines still go to standard error.
+template <typename... Valeurs>
+void Rapporte(const char *format, Valeurs... valeurs) {
+    canalDebogage = plateforme.EcritDiagnostic;
+    plateforme.EcritDiagnostic = AfficheRapport;
+    EcritDebogagef(format, valeurs...);
+    plateforme.EcritDiagnostic = canalDebogage;
 }
 
 int AscenseurChange(void *, int id) {
@@ -177,6 +187,9 @@ void ConstruitDroite(Fenetre *fenetre) {
         CreeBouton(10 + i, x, y, x + 105, y + 40, boutons[i].texte, galerie.police, nullptr, galerie.face,
                    galerie.encre, boutons[i].rappel, boutons[i].donnee, fenetre);
     }
+    // Beside "Quitter", the drawing primitives no widget uses: a circle and a filled ellipse.
+    TraceCercle(480, 395, 18, galerie.encre, fenetre);
+    RemplitEllipse(532, 395, 26, 14, AlloueCouleur(200, 110, 50, fenetre), fenetre);
 }
 
 }  // namespace
@@ -196,8 +209,10 @@ int main(int argc, char **argv) {
     LitLigneDeCommande(argc, argv, textesOptions, LARGEUR, HAUTEUR);
     const char *const images[] = {"frame1.bmp", iconesEcran[ICONE_HAUT], iconesEcran[ICONE_BAS],
                                   iconesEcran[ICONE_GAUCHE], iconesEcran[ICONE_DROITE]};
-    RejointDossierImages(images, 5, nullptr, 0);
-    InitialiseEcran(&galerie.ecran);
+    // The game's folders: a packaged gallery would find the images where the game does.
+    RetientDossierImages(images, 5, dossiers_donnees, NB_DOSSIERS_DONNEES);
+    // The toolkit's full-screen switch, off: a window to try beside others.
+    InitialiseEcranPleinEcran(&galerie.ecran, 0);
     Fenetre *fenetre = CreeFenetre(0, 0, LARGEUR, HAUTEUR, "Galerie ecran", 190, 190, 200, &galerie.ecran);
     if (fenetre == nullptr) {
         fprintf(stderr, "galerie: pas de fenetre\n");

@@ -104,8 +104,9 @@ TEST(Animation, CinqVaguesPuisLesPionsDuJoueur) {
     EXPECT_EQ(plateau[2][2], 1) << "the other lines are untouched";
 }
 
-// On 12 x 12 the bottom-right pawn passes the window's edge by one pixel.
-TEST(PosePion, UnPionAuBordDeLaFenetreEstCoupeNonEcrase) {
+// On 12 x 12 the bottom-right pawn passes the window's edge by one pixel:
+// the whole image is squeezed into the 49 rows left, none of it cut off.
+TEST(PosePion, UnPionAuBordDeLaFenetreEstEcraseNonCoupe) {
     Partie partie = PartieTest(12);
     Pixmap *degrade = nullptr;
     plateforme.CreeSurface(FenetreJeu()->directDraw, 50, 50, &degrade);
@@ -119,10 +120,18 @@ TEST(PosePion, UnPionAuBordDeLaFenetreEstCoupeNonEcrase) {
     partie.images[0][0] = degrade;
     partie.joueur = -1;
     PosePion(POSE_PION, partie, 550, 550);
+    // The green of a pixel is 5 times the image row shown there, its blue 5 times the column.
+    std::vector<int> rangees;
     for (int k = 0; k < 49; k++) {
-        EXPECT_EQ(Pixel(560, 551 + k), static_cast<uint32_t>(k * 5 << 8 | 45)) << "row " << k;
-        EXPECT_EQ(Pixel(551 + k, 560), static_cast<uint32_t>(45 << 8 | k * 5)) << "column " << k;
+        uint32_t p = Pixel(560, 551 + k);
+        EXPECT_EQ(p & 0xFF, 45u) << "columns keep their place, row " << k;
+        rangees.push_back(static_cast<int>(p >> 8 & 0xFF) / 5);
+        EXPECT_EQ(Pixel(551 + k, 560) & 0xFF, static_cast<uint32_t>(k * 5)) << "column " << k;
     }
+    EXPECT_EQ(rangees.front(), 0);
+    EXPECT_EQ(rangees.back(), 49) << "the image's last row reaches the edge";
+    for (int k = 1; k < 49; k++)
+        EXPECT_GT(rangees[k], rangees[k - 1]) << "one row of fifty left out, none twice: row " << k;
     partie.images[0][0] = avant;
     LiberePixmap(degrade);
 }

@@ -6,6 +6,7 @@
 #include <climits>
 
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -210,4 +211,46 @@ TEST(Images, LeDossierRetenuEstLePremierQuiLesAToutes) {
     const char *const dossiers[] = {"/nulle/part", "", sansFleche.c_str(), sansTrame.c_str(), complet.c_str(), "."};
     EXPECT_STREQ(DossierImages(dossiers, 6), complet.c_str());
     EXPECT_EQ(DossierImages(dossiers, 4), nullptr) << "a folder without one pawn frame is not chosen";
+}
+
+// Finding the images leaves the working directory where it was, and they are
+// read from the folder found wherever the working directory goes afterwards
+// (a file chooser's folder stays the user's).
+TEST(Images, SeLisentDuDossierTrouveSansQuOnYAille) {
+    std::string complet = DossierSans(nullptr), vide = DossierTemporaire("flipora-vide-");
+    ASSERT_FALSE(complet.empty() || vide.empty());
+    EXPECT_EXIT(
+        {
+            std::vector<const char *> fichiers = FichiersDuJeu();
+            const char *const ailleurs[] = {complet.c_str()};
+            char ici[PATH_MAX];
+            if (chdir(vide.c_str()) != 0 || getcwd(ici, sizeof ici) == nullptr)
+                exit(1);
+            const char *trouve = RetientDossierImages(fichiers.data(), int(fichiers.size()), ailleurs, 1);
+            if (trouve == nullptr || complet != trouve || complet != DossierImagesEcran())
+                exit(2);
+            char apres[PATH_MAX];
+            if (getcwd(apres, sizeof apres) == nullptr || strcmp(ici, apres) != 0)
+                exit(3);
+            DemarreProgramme();
+            exit(pixmaps_jeu[PIXMAP_PROP] != nullptr ? 0 : 5);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+TEST(Images, UnNomAbsoluNeSeCherchePasDansLeDossierTrouve) {
+    std::string autre = DossierSans(nullptr);
+    ASSERT_FALSE(autre.empty());
+    EXPECT_EXIT(
+        {
+            RejointImages();
+            if (DossierImagesEcran()[0] == '\0')
+                exit(1);
+            DemarreProgramme();
+            Pixmap *image = nullptr;
+            int largeur = 0;
+            ChargePixmap((autre + "/aide.bmp").c_str(), &image, &largeur, nullptr, application.fenetre);
+            exit(image != nullptr && largeur == 48 ? 0 : 2);
+        },
+        ::testing::ExitedWithCode(0), "");
 }

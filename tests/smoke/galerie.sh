@@ -7,7 +7,10 @@
 # on its standard output; the values must be the ones the input makes, and the
 # screen must show them where a value has a look (thumb, selection, colour).
 #
-# Usage: galerie.sh PROGRAM (run from the folder that holds the icons)
+# The gallery starts in a scratch folder: it finds its images beside itself,
+# and its file chooser opens the files of the folder it was started from.
+#
+# Usage: galerie.sh PROGRAM
 
 . "$(dirname "$0")/commun.sh"
 
@@ -27,12 +30,21 @@ attend() {
     done
 }
 
+case $PROGRAMME in /*) ;; *) PROGRAMME=$PWD/$PROGRAMME ;; esac
+printf 'un fichier de la galerie\n' >"$TRAVAIL/essai.txt"
+cd "$TRAVAIL" || exit 1
+
 demarre_x
 lance galerie "$PROGRAMME"
 W=$(fenetre 'Galerie ecran') || exit 1
 attend "galerie prete"
 attend_stable "$W" "$TRAVAIL/depart.png"
 D=$TRAVAIL/depart.png
+
+# The drawing primitives no widget uses: a circle's outline, a filled ellipse.
+verifie_pixel "$D" 462 395 '#14143C' "left edge of the circle"
+verifie_pixel "$D" 480 395 '#BEBEC8' "inside of the circle"
+verifie_pixel "$D" 532 395 '#C86E32' "filled ellipse"
 
 # Text entry: a press starts the editing, End goes to the end, typing inserts.
 clique "$W" 160 100
@@ -103,10 +115,10 @@ attend "couleur 44 44 44"
 clique "$W" 392 335
 F=$(fenetre "Choix d'un fichier") || exit 1
 clique "$F" 175 35
-tape "$F" fond.bmp
+tape "$F" essai.txt
 touche "$F" Return
 clique "$F" 250 265
-attend "fichier ouvert $(wc -c <fond.bmp | tr -d ' ') octets"
+attend "fichier ouvert 25 octets"
 attend_disparition "$F"
 clique "$W" 392 335
 F=$(fenetre "Choix d'un fichier") || exit 1

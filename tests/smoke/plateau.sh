@@ -15,10 +15,13 @@ regles() {
 # that shows none of the known images (a flip frame, say). A cell is known by
 # its inside, which the pawns (drawn one pixel inside the cell's corner, 50
 # pixels square), the markers (48 square) and the board texture (tiled from
-# the board's corner) cover exactly; its grid lines are left out.
+# the board's corner) cover exactly; its grid lines are left out. Where the
+# last row of pawns passes the window's bottom edge (12 x 12), they are
+# squeezed into the rows left, nearest pixel, as the toolkit draws them.
 lit_plateau() {
     o=$(((601 - 50 * TAILLE) / 2))
     t=$((50 * TAILLE))
+    reste=$((600 - o - t + 49))
     # One ImageMagick run for the five maps: a poll of a 140-move game runs
     # it hundreds of times. Cell by cell, a map is dark where the cell's
     # inside is its reference image.
@@ -29,7 +32,13 @@ lit_plateau() {
     for reference in "$2:0+0" "$3:0+0" "prop.bmp:0+0" "aide.bmp:0+0" "plateau.bmp:1+1"; do
         commande="$commande \\( mpr:ecran \\( '${reference%%:*}' -crop 48x48+${reference#*:} +repage"
         commande="$commande -compose over -background black -gravity northwest -splice 1x1 -extent 50x50"
-        commande="$commande -write mpr:tuile$n +delete -size ${t}x${t} tile:mpr:tuile$n \\)"
+        commande="$commande -write mpr:tuile$n +delete -size ${t}x${t} tile:mpr:tuile$n"
+        if [ "$reste" -lt 50 ] && [ $n -lt 2 ]; then
+            commande="$commande \\( '${reference%%:*}' -sample 50x$reste! -crop 48x48+0+0 +repage -splice 1x1"
+            commande="$commande -extent 50x50 -write mpr:bas$n +delete -size ${t}x50 tile:mpr:bas$n \\)"
+            commande="$commande -geometry +0+$((t - 50)) -compose over -composite +geometry"
+        fi
+        commande="$commande \\)"
         commande="$commande -compose difference -composite mpr:masque -compose multiply -composite"
         commande="$commande -scale ${TAILLE}x${TAILLE}! -depth 8 -write txt:$TRAVAIL/carte$n.txt +delete \\)"
         n=$((n + 1))
