@@ -2,10 +2,12 @@
 # The two commands a player or a maintainer needs on a fresh Debian machine:
 #   make run     installs what is missing, builds the programs, draws the images, starts ok_fr
 #   make test    the same set-up, then builds and runs every test, normal and sanitized builds
-# `make run-en` starts the English program; `make deb` makes the Debian package.
+# `make run-en` starts the English program; `make deb` makes the Debian package;
+# `make fuzz` builds the image loader's fuzz target (run by hand, see README).
 
 BUILD      ?= build
 BUILD_SAN  ?= build-asan
+BUILD_FUZZ ?= build-fuzz
 PAQUET     ?= $(BUILD)/paquet
 TYPE       ?= RelWithDebInfo
 WERROR     ?= OFF
@@ -13,7 +15,7 @@ CMAKE_ARGS  = -G Ninja -DFLIPORA_WERROR=$(WERROR)
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 CONFIGURE   = cmake -S . -B $(BUILD) $(CMAKE_ARGS) -DCMAKE_BUILD_TYPE=$(TYPE)
 
-.PHONY: all deps build programmes run run-en test test-normal test-sanitizers deb clean
+.PHONY: all deps build programmes run run-en test test-normal test-sanitizers deb fuzz clean
 
 all: build
 
@@ -67,6 +69,14 @@ deb:
 	cd $(PAQUET) && cpack -D CPACK_OUTPUT_FILE_PREFIX=$(abspath $(BUILD))
 	lintian --fail-on error,warning --display-info $(BUILD)/flipora_*.deb
 	@ls $(BUILD)/flipora_*.deb
+
+# The image loader's fuzz target in a clang build of its own, with its seed
+# corpus; never run by `make test`.
+fuzz:
+	@sh outils/installe-paquets.sh jeu fuzz
+	cmake -S . -B $(BUILD_FUZZ) $(CMAKE_ARGS) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_CXX_COMPILER=clang++ -DFLIPORA_FUZZ=ON
+	cmake --build $(BUILD_FUZZ) -j $(JOBS)
 
 clean:
 	rm -rf $(BUILD) $(BUILD_SAN)

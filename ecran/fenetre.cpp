@@ -10,6 +10,7 @@
 #include "directdraw/directdraw.h"
 #include "directdraw/procedure.h"
 #include "ecran.h"
+#include "widgets/focus.h"
 
 Evenement evenement = {0, 0, nullptr, -1, nullptr, 0, 0, 0};
 
@@ -107,6 +108,7 @@ Fenetre *CreeFenetre(int x, int y, int largeur, int hauteur, const char *titre, 
 
 void DetruitFenetre(Fenetre *fenetre, Ecran *ecran) {
     VideFenetre(fenetre);
+    OublieFocusFenetre(fenetre);
     LibereAffichage(fenetre);
     // A window the platform has already destroyed left the list and the count then.
     auto retiree = std::find(retirees.begin(), retirees.end(), fenetre);

@@ -57,7 +57,7 @@ enum TypeMessage {
     MSG_PEINT,                 // part of the window needs repainting
     MSG_FERME,                 // close box or posted close request
     MSG_CHANGEMENT_AFFICHAGE,  // display mode changed; param2 = w | h << 16
-    MSG_TOUCHE,                // key down; param1 = virtual-key code
+    MSG_TOUCHE,                // key down; param1 = virtual-key code, param2 = PF_MK_MAJ | PF_MK_CTRL held
     MSG_CARACTERE,             // character; param1 = Windows-1252 code
     MSG_SOURIS,                // pointer moved
     MSG_BOUTON_GAUCHE_BAS,     // left press
@@ -101,6 +101,8 @@ struct Plateforme {
     bool (*ZoneClient)(FenetrePf *fenetre, RectanglePf *zone);
     // Asks for the whole window to be repainted (a paint message follows).
     void (*Invalide)(FenetrePf *fenetre);
+    // Raises the window and gives it the keyboard, with or without a window manager.
+    void (*ActiveFenetre)(FenetrePf *fenetre);
 
     // --- Messages
     // True when a message can be taken without waiting.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jeu/aide.h"
 
+#include "jeu/clavier.h"
 #include "jeu/coup.h"
 #include "jeu/regions.h"
 #include "jeu/tables.h"
@@ -14,6 +15,7 @@ void PeintFondCase(PointCoup coin, int ancre, Fenetre *fenetre) {
     Zone fond = DansCase(CASE_FOND, coin);
     TraceRectangleMap(fond.gauche, fond.haut, fond.droite, fond.bas, ancre, ancre, pixmaps_jeu[PIXMAP_PLATEAU],
                       fenetre);
+    CaseDessinee(fond, fenetre);
 }
 
 // Repaints every empty cell with the board texture, removing all markers.
@@ -71,6 +73,7 @@ void MarqueSuggestion(Partie partie, PointCoup suggestion) {
         return;
     PointCoup coin = CoinCase(suggestion.x, suggestion.y, partie.origine);
     AfficheDansZone(pixmaps_jeu[PIXMAP_PROP], DansCase(CASE_MARQUE, coin), partie.fenetre);
+    CaseDessinee(DansCase(CASE_MARQUE, coin), partie.fenetre);
     RafraichitZone(DansCase(CASE_SUGGESTION_VUE, coin), partie.fenetre);
 }
 

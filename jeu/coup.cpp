@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jeu/coup.h"
 
+#include "jeu/clavier.h"
 #include "jeu/regions.h"
 #include "jeu/tables.h"
 
@@ -40,6 +41,7 @@ void PosePion(int mode, Partie partie, int x, int y) {
     if (mode == POSE_MARQUE) {
         PointCoup coin = {x - DECALAGE_PION, y - DECALAGE_PION};
         AfficheDansZone(image, DansCase(CASE_MARQUE, coin), fenetre);
+        CaseDessinee(DansCase(CASE_MARQUE, coin), fenetre);
         RafraichitZone(DansCase(CASE_MARQUE_VUE, coin), fenetre);
         return;
     }
@@ -55,6 +57,7 @@ void PosePion(int mode, Partie partie, int x, int y) {
     TraceLigne(z.droite, z.haut, z.droite, z.bas, bleu_clair, fenetre);
     TraceLigne(z.gauche, z.bas, z.droite, z.bas, bleu_clair, fenetre);
     TraceLigne(z.gauche, z.haut, z.gauche, z.bas, bleu_clair, fenetre);
+    CaseDessinee(z, fenetre);
     RafraichitZone(z, fenetre);
 }
 
@@ -93,6 +96,7 @@ void JoueCoup(Partie *partie) {
             PointCoup pion = partie->coups[i];
             PointCoup coinPion = CaleSurCoin(pion.x, pion.y, origine);
             AfficheDansZone(trame, DansCase(CASE_PION, coinPion), partie->fenetre);
+            CaseDessinee(DansCase(CASE_PION, coinPion), partie->fenetre);
             RafraichitZone(DansCase(CASE_TRAME_VUE, coinPion), partie->fenetre);
             // A tick as each pawn turns, once the knock of the placed one has
             // died down; many flips make a quick run of ticks.

@@ -5,7 +5,9 @@
 #include <cstdlib>
 #include <vector>
 
+#include "ecran/widgets/focus.h"
 #include "jeu/aide.h"
+#include "jeu/clavier.h"
 #include "jeu/ecrans.h"
 #include "jeu/presentation.h"
 #include "jeu/tour.h"
@@ -53,11 +55,12 @@ void OuvreJeu(Application *application) {
         Abandonne("Impossible d'ouvrir la police du jeu");
     AlloueCouleurs(fenetre);
     indique_tour = IndiqueTour;
+    ChangeRappelClavier(fenetre, ToucheJeu, nullptr);
     AffichePresentation(fenetre);
 }
 
 void QuittePresentation(Application *application) {
-    AttendClic(application->ecran, nullptr, nullptr, nullptr);
+    AttendClicOuEntree(application->ecran);
     InitialisePartie(&application->partie, application->fenetre, application->ecran);
     application->interface.partie = &application->partie;
     ConstruitReglages(&application->interface);

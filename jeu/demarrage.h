@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start-up, in the steps a test can drive one by one: the
 // folder of the images, the toolkit, the window, the font, the colours and
-// the title screen; the first click and the setup screen; the endless loop.
+// the title screen; the first click or key and the setup screen; the endless loop.
 #pragma once
 
 #include "ecran/ecran.h"
@@ -28,7 +28,8 @@ void RejointImages();
 // colours, the title screen and the images it loads. Ends the program with
 // status 4 and a message when the window or the font cannot be had.
 void OuvreJeu(Application *application);
-// The click that ends the title screen, the game record, the setup screen.
+// The click (or Return, or space) that ends the title screen, the game
+// record, the setup screen.
 void QuittePresentation(Application *application);
 // One turn of the endless loop: waits until "JOUER" has built the play
 // screen and plays the game; ends the program when the wait ended otherwise

@@ -6,9 +6,11 @@
 
 #include "ecran/widgets/ardoise.h"
 #include "ecran/widgets/bouton.h"
+#include "ecran/widgets/focus.h"
 #include "ecran/widgets/frame.h"
 #include "ecran/widgets/texte.h"
 #include "jeu/aide.h"
+#include "jeu/clavier.h"
 #include "jeu/coup.h"
 #include "jeu/ordinateur.h"
 #include "jeu/regions.h"
@@ -199,6 +201,8 @@ void ConstruitReglages(Interface *interface) {
                                                                   FermeToutRappel, fenetre->ecran, gauche, fenetre);
     interface->controles[SLOT_JOUER].bouton =
         BoutonDansPanneau(SLOT_JOUER, 330, 100, textes_jeu[TEXTE_JOUER], LancePartie, interface, droite, fenetre);
+    // Return starts a game with the settings shown.
+    DonneFocus(interface->controles[SLOT_JOUER].bouton, fenetre);
 }
 
 int ChoixOption(void *donnee, int id) {
@@ -246,8 +250,8 @@ void DessinePlateau(Interface *interface) {
     int n = partie->taille, origine = Origine(n);
     partie->origine = origine;
     Zone ardoise = ArdoisePlateau(origine);
-    CreeArdoise(1, ardoise.gauche, ardoise.haut, ardoise.droite, ardoise.bas, FichierPixmap(PIXMAP_PLATEAU), violet,
-                ClicPlateau, interface, fenetre);
+    Ardoise *damier = CreeArdoise(1, ardoise.gauche, ardoise.haut, ardoise.droite, ardoise.bas,
+                                  FichierPixmap(PIXMAP_PLATEAU), violet, ClicPlateau, interface, fenetre);
     // The vertical lines stop one pixel short of where the horizontal ones reach.
     int bas = ZONE_PLATEAU.bas - 1 - origine;
     for (int k = 0; k <= n; k++) {
@@ -266,6 +270,7 @@ void DessinePlateau(Interface *interface) {
             PointCoup coin = CoinCase(m - i, m - j, origine);
             PosePion(POSE_PION, *partie, coin.x, coin.y);
         }
+    PrepareClavierPlateau(interface, damier);
 }
 
 void IndiqueTour(int cote, Partie partie) {

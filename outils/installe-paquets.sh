@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages of the groups named (jeu: building and running
 # the game; tests: the test suites and the smoke tests; paquet: making the
-# Debian package and checking it), jeu and tests when none is named, and
-# nothing when they are all there already.
+# Debian package and checking it; fuzz: clang and its libFuzzer for the image
+# loader's fuzz target), jeu and tests when none is named, and nothing when
+# they are all there already.
 set -e
 [ $# -eq 0 ] && set -- jeu tests
 PAQUETS=""
@@ -13,7 +14,8 @@ for groupe in "$@"; do
                 libfontconfig-dev libx11-dev fonts-dejavu-core" ;;
         tests) PAQUETS="$PAQUETS libgtest-dev xvfb xdotool x11-apps imagemagick clang-format" ;;
         paquet) PAQUETS="$PAQUETS dpkg-dev file appstream desktop-file-utils librsvg2-bin lintian" ;;
-        *) echo "installe-paquets.sh : groupe inconnu $groupe (jeu, tests, paquet)" >&2; exit 64 ;;
+        fuzz) PAQUETS="$PAQUETS clang libclang-rt-dev" ;;
+        *) echo "installe-paquets.sh : groupe inconnu $groupe (jeu, tests, paquet, fuzz)" >&2; exit 64 ;;
     esac
 done
 MANQUANTS=""

@@ -44,7 +44,7 @@ Toile TexturePlateau() {
 Toile TextureMoquette() {
     const int cote = 96;
     Toile t = NouvelleToile(cote, cote, Couleur(0, 0, 0));
-    Rvb base = Couleur(38, 96, 122);
+    Rvb base = Couleur(52, 130, 160);
     for (int y = 0; y < cote; y++)
         for (int x = 0; x < cote; x++) {
             double u = x / static_cast<double>(cote), v = y / static_cast<double>(cote);
@@ -53,7 +53,7 @@ Toile TextureMoquette() {
         }
     t.enroulee = true;
     t.opacite = 0.55;
-    Matelassage(t, 3, Couleur(70, 140, 160), 3.2);
+    Matelassage(t, 3, Couleur(104, 178, 198), 3.2);
     t.opacite = 0.7;
     for (int j = 0; j < 3; j++)
         for (int i = 0; i < 3; i++)

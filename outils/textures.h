@@ -14,7 +14,8 @@ const int TAILLE_COTE = 85;
 
 // "plateau.bmp": light wood, grain across, 50 x 50.
 Toile TexturePlateau();
-// "moquette.bmp": deep blue-green pile carpet with a diamond weave.
+// "moquette.bmp": blue-green pile carpet with a diamond weave, light enough for
+// the black text of the end-of-game box drawn over it.
 Toile TextureMoquette();
 // "cote.bmp": pale cream paper with a faint dot pattern, so black text reads on it.
 Toile TextureCote();

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include "ecran/widgets/bouton.h"
+#include "ecran/widgets/focus.h"
 #include "ecran/widgets/frame.h"
 
 namespace {
@@ -73,7 +74,7 @@ void AfficheMessage(Couleur fond, const char *image, Couleur couleurBouton, cons
     CreeFrame(0, 0, 250, 90, image, fond, boite);
     EcritTexteDansRectangle(10, 10, 240, 90, message, police, couleurTexte, boite);
     Frame *bas = CreeFrame(65, 91, 185, 150, image, fond, boite);
-    BoutonDeBoite(0, 15, 90, "Continue", RappelContinue, nullptr, a, bas, boite);
+    DonneFocus(BoutonDeBoite(0, 15, 90, "Continue", RappelContinue, nullptr, a, bas, boite), boite);
     AttendBoite(boite, ecran);
 }
 
@@ -89,7 +90,8 @@ int DemandeConfirmation(Couleur fond, const char *image, Couleur couleurBouton, 
     EcritTexteDansRectangle(10, 10, 240, 80, message, police, couleurTexte, boite);
     Frame *gauche = CreeFrame(0, 91, 125, 150, image, fond, boite);
     Frame *droite = CreeFrame(126, 91, 250, 150, image, fond, boite);
-    BoutonDeBoite(NON, 32, 60, "Non", RappelReponse, &reponse, a, gauche, boite);
+    // The first button holds the keys: Return answers no, which changes nothing.
+    DonneFocus(BoutonDeBoite(NON, 32, 60, "Non", RappelReponse, &reponse, a, gauche, boite), boite);
     BoutonDeBoite(OUI, 32, 60, "Oui", RappelReponse, &reponse, a, droite, boite);
     AttendBoite(boite, ecran);
     return reponse;

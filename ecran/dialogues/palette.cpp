@@ -6,6 +6,7 @@
 #include "ecran/dialogues/message.h"
 #include "ecran/widgets/ardoise.h"
 #include "ecran/widgets/bouton.h"
+#include "ecran/widgets/focus.h"
 #include "ecran/widgets/frame.h"
 
 namespace {
@@ -100,7 +101,9 @@ Couleur ChoisitCouleur(Police police, Ecran *ecran) {
     int x1 = panneau->x1, y1 = panneau->y1, x2 = panneau->x2, y2 = panneau->y2;
     EcritTexteCentre('h', 25, "Couleur", police, etiquette, x1, y1, x2, y2, fenetre);
     EcritTexteCentre('h', 45, "Choisie", police, etiquette, x1, y1, x2, y2, fenetre);
-    CreeBoutonDansFrame(0, 'h', 115, 80, 30, "Ok", police, nullptr, face, blanc, Confirme, &palette, panneau, fenetre);
+    Bouton *ok = CreeBoutonDansFrame(0, 'h', 115, 80, 30, "Ok", police, nullptr, face, blanc, Confirme, &palette,
+                                     panneau, fenetre);
+    DonneFocus(ok, fenetre);
     CreeBoutonDansFrame(0, 'h', 155, 80, 30, "Annuler", police, nullptr, face, blanc, Annule, &palette, panneau,
                         fenetre);
     CreeArdoise(1, 0, 0, 239, HAUTEUR, nullptr, bleu, ClicPalette, &palette, fenetre);

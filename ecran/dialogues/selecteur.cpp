@@ -16,6 +16,7 @@
 
 #include "ecran/dialogues/message.h"
 #include "ecran/widgets/bouton.h"
+#include "ecran/widgets/focus.h"
 #include "ecran/widgets/frame.h"
 #include "ecran/widgets/texte.h"
 #include "ecran/widgets/zonetexte.h"
@@ -144,6 +145,7 @@ void ConstruitSelecteur(Selecteur *selecteur, Couleur fond, const char *image, C
     Frame *haut = CreeFrame(0, 0, LARGEUR, 70, image, fond, fenetre);
     selecteur->saisie =
         CreeTexteDansFrame(10, 'v', 30, 290, 40, "", police, 255, couleurTexte, nullptr, nullptr, haut, fenetre);
+    DonneFocus(selecteur->saisie, fenetre);
     LitRepertoire(".", selecteur);
     CreeFrame(0, 70, LARGEUR, HAUTEUR, image, fond, fenetre);
     selecteur->zoneRepertoires = CreeZoneTexte(0, 20, 90, 170, 230, selecteur->repertoires, selecteur->nbRepertoires,

@@ -8,6 +8,7 @@
 #include "ecran.h"
 #include "widgets/ardoise.h"
 #include "widgets/bouton.h"
+#include "widgets/focus.h"
 #include "widgets/texte.h"
 
 bool destructionSurErreur = false;
@@ -94,16 +95,55 @@ int ChangementAffichage(Fenetre *fenetre, uint32_t taille) {
     return TraitementParDefaut(fenetre->hwnd, MSG_CHANGEMENT_AFFICHAGE, 0, taille);
 }
 
-// A key or character: first the entry being edited, then Escape, then the key poll.
-int Clavier(Fenetre *fenetre, int message, uint32_t code) {
+// The character that a key taken by the focus also arrives as (Tab, Return
+// and space are typed characters too): it is dropped, so that one key never
+// acts twice. -1 when none is awaited.
+int caractereDeTrop = -1;
+
+int CaractereDe(uint32_t code) {
+    return code == CLAVIER_TAB || code == CLAVIER_RETOUR || code == CLAVIER_ESPACE ? static_cast<int>(code) : -1;
+}
+
+// A key press while no entry is being edited: the keyboard focus's, then the window's.
+void ToucheAuFocus(Fenetre *fenetre, Ecran *ecran, uint32_t code, uint32_t modificateurs) {
+    // Set before the key acts: an edit it starts takes its character next.
+    caractereDeTrop = CaractereDe(code);
+    int r = ToucheFocus(static_cast<int>(code), (modificateurs & PF_MK_MAJ) != 0, fenetre, ecran);
+    if (r == 0 && caractereDeTrop == CaractereDe(code))
+        caractereDeTrop = -1;
+    if (r == CODE_EVENEMENT)
+        evenement.enAttente = CODE_EVENEMENT_OCTET;
+}
+
+// Tab in the entry being edited ends the edit and moves the focus on from that entry.
+void TabulationEnEdition(Texte *texte, Fenetre *fenetre, Ecran *ecran, uint32_t modificateurs) {
+    caractereDeTrop = CLAVIER_TAB;
+    FinEdition(texte, fenetre);
+    DonneFocus(texte, fenetre);
+    ToucheFocus(CLAVIER_TAB, (modificateurs & PF_MK_MAJ) != 0, fenetre, ecran);
+}
+
+// A key or character: first the entry being edited, or else the keyboard
+// focus; then Escape, then the key poll.
+int Clavier(Fenetre *fenetre, Ecran *ecran, int message, uint32_t code, uint32_t modificateurs) {
+    if (message == MSG_CARACTERE && static_cast<int>(code) == caractereDeTrop) {
+        caractereDeTrop = -1;
+        return TraitementParDefaut(fenetre->hwnd, message, code, modificateurs);
+    }
+    if (message == MSG_TOUCHE)
+        caractereDeTrop = -1;
     Texte *texte = evenement.texteEnEdition;
     bool navigation = code == 0x23 || code == 0x24 || code == 0x25 || code == 0x27 || code == 0x2E;
-    if (texte && (message == MSG_CARACTERE || navigation)) {
+    if (texte && message == MSG_TOUCHE && code == CLAVIER_TAB) {
+        TabulationEnEdition(texte, fenetre, ecran, modificateurs);
+    } else if (texte && (message == MSG_CARACTERE || navigation)) {
         int pour = message == MSG_CARACTERE ? static_cast<int>(code) : TOUCHE_NAVIGATION | static_cast<int>(code);
         if (ToucheTexte(pour, texte, fenetre) == CODE_EVENEMENT) {
             FinEdition(texte, fenetre);
             return 1;
         }
+    } else if (!texte && message == MSG_TOUCHE) {
+        ToucheAuFocus(fenetre, ecran, code, modificateurs);
     }
     if (message == MSG_CARACTERE && code == 27)
         plateforme.PosteMessage(Message{fenetre->hwnd, MSG_FERME, 0, 0});
@@ -119,6 +159,8 @@ int Appui(Fenetre *fenetre, Ecran *ecran, uint32_t etat, uint32_t position) {
     int x = X(position), y = Y(position);
     evenement.xClic = x;
     evenement.yClic = y;
+    // A mouse player sees no keyboard focus.
+    CacheFocus(ecran);
     if (Texte *texte = evenement.texteEnEdition) {
         if (ClicTexte(texte, x, y, fenetre, *ecran) == 1)
             return TraitementParDefaut(fenetre->hwnd, MSG_BOUTON_GAUCHE_BAS, etat, position);
@@ -157,6 +199,10 @@ void DetruitFenetrePlateforme(FenetrePf *hwnd) {
     if (ecran && ecran->classe.procedure)
         ecran->classe.procedure(hwnd, MSG_DETRUIT, 0, 0);
     plateforme.DetruitFenetre(hwnd);
+    // The window a box was opened over takes the keyboard back: without a
+    // window manager nobody would give it, and the next key would be lost.
+    if (ecran && ecran->premiereFenetre)
+        plateforme.ActiveFenetre(ecran->premiereFenetre->hwnd);
 }
 
 int TraitementParDefaut(FenetrePf *hwnd, int message, uint32_t, uint32_t) {
@@ -185,7 +231,7 @@ int TraiteMessage(FenetrePf *hwnd, int message, uint32_t param1, uint32_t param2
     case MSG_PEINT: return Peint(fenetre);
     case MSG_CHANGEMENT_AFFICHAGE: return ChangementAffichage(fenetre, param2);
     case MSG_TOUCHE:
-    case MSG_CARACTERE: return Clavier(fenetre, message, param1);
+    case MSG_CARACTERE: return Clavier(fenetre, ecran, message, param1, param2);
     case MSG_SOURIS:
     case MSG_BOUTON_GAUCHE_HAUT: return Glisse(fenetre, ecran, message, param1, param2);
     case MSG_BOUTON_GAUCHE_BAS: return Appui(fenetre, ecran, param1, param2);

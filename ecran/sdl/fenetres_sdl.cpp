@@ -177,6 +177,16 @@ void PfInvalide(FenetrePf *fenetre) {
     PfPosteMessage(Message{fenetre, MSG_PEINT, 0, 0});
 }
 
+// A window manager obeys the raise, which asks it to activate the window;
+// without one nobody would, and the focus is set on the window itself (SDL
+// does so only when it maps a window).
+void PfActiveFenetre(FenetrePf *fenetre) {
+    if (!fenetre->sdl)
+        return;
+    SDL_RaiseWindow(fenetre->sdl);
+    SDL_SetWindowInputFocus(fenetre->sdl);
+}
+
 namespace {
 
 // Moves SDL's events into the message queue until it holds one; SDL events
@@ -220,7 +230,7 @@ void PfTraduitMessage(const Message &message) {
         return;
     uint32_t v = message.param1;
     if (v == 0x08 || v == 0x09 || v == 0x0D || v == 0x1B)
-        postes.push_front(Message{message.fenetre, MSG_CARACTERE, v, 0});
+        postes.push_front(Message{message.fenetre, MSG_CARACTERE, v, message.param2});
 }
 
 namespace {

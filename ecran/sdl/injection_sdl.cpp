@@ -53,7 +53,7 @@ void PfInjecteSouris(FenetrePf *fenetre, int type, int x, int y, uint32_t bouton
     Pousse(e);
 }
 
-void PfInjecteTouche(FenetrePf *fenetre, int codeVirtuel) {
+void PfInjecteTouche(FenetrePf *fenetre, int codeVirtuel, uint32_t modificateurs) {
     if (!fenetre->sdl)
         return;
     SDL_Event e;
@@ -62,6 +62,8 @@ void PfInjecteTouche(FenetrePf *fenetre, int codeVirtuel) {
     e.key.windowID = fenetre->id;
     e.key.state = SDL_PRESSED;
     e.key.keysym = ToucheDeVirtuel(codeVirtuel);
+    e.key.keysym.mod |=
+        ((modificateurs & PF_MK_MAJ) ? KMOD_LSHIFT : 0) | ((modificateurs & PF_MK_CTRL) ? KMOD_LCTRL : 0);
     Pousse(e);
     e.type = SDL_KEYUP;
     e.key.state = SDL_RELEASED;

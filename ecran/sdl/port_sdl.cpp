@@ -16,6 +16,7 @@ Plateforme PortSdl() {
     p.Donnee = PfDonnee;
     p.ZoneClient = PfZoneClient;
     p.Invalide = PfInvalide;
+    p.ActiveFenetre = PfActiveFenetre;
     p.MessageEnAttente = PfMessageEnAttente;
     p.PrendMessage = PfPrendMessage;
     p.AttendMessage = PfAttendMessage;

@@ -82,6 +82,7 @@ void PfAssocieDonnee(FenetrePf *fenetre, void *donnee);
 void *PfDonnee(FenetrePf *fenetre);
 bool PfZoneClient(FenetrePf *fenetre, RectanglePf *zone);
 void PfInvalide(FenetrePf *fenetre);
+void PfActiveFenetre(FenetrePf *fenetre);
 bool PfMessageEnAttente();
 void PfPrendMessage(Message *message);
 void PfAttendMessage();

@@ -7,9 +7,12 @@ namespace {
 
 uint32_t etatBoutons;  // button bits as the window system last reported them
 
-uint32_t Modificateurs() {
-    SDL_Keymod mod = SDL_GetModState();
+uint32_t BitsModificateurs(uint16_t mod) {
     return ((mod & KMOD_SHIFT) ? PF_MK_MAJ : 0) | ((mod & KMOD_CTRL) ? PF_MK_CTRL : 0);
+}
+
+uint32_t Modificateurs() {
+    return BitsModificateurs(SDL_GetModState());
 }
 
 uint32_t BitBouton(uint8_t bouton) {
@@ -103,7 +106,7 @@ bool Traduit(const SDL_Event &e, Message *m) {
         int virtuel = VirtuelDeTouche(e.key.keysym);
         if (!f || virtuel == 0)
             return false;
-        *m = Message{f, MSG_TOUCHE, static_cast<uint32_t>(virtuel), 0};
+        *m = Message{f, MSG_TOUCHE, static_cast<uint32_t>(virtuel), BitsModificateurs(e.key.keysym.mod)};
         return true;
     }
     case SDL_TEXTINPUT: {

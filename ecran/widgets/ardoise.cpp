@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "ecran/widgets/focus.h"
 #include "ecran/widgets/listes.h"
 
 Ardoise *CreeArdoise(int id, int x1, int y1, int x2, int y2, const char *nomImage, Couleur couleur,
@@ -59,6 +60,7 @@ signed char ClicArdoises(Ardoise *tete, int x, int y, int genre, int boutons, Fe
 void DetruitArdoise(Ardoise *ardoise, Fenetre *fenetre) {
     if (ardoise == nullptr)
         return;
+    OublieFocus(ardoise, fenetre);
     fenetre->nbArdoises = fenetre->nbArdoises - 1;
     fenetre->ardoises = Delie(fenetre->ardoises, ardoise);
     LiberePixmap(ardoise->image);

@@ -8,6 +8,7 @@
 
 #include "ecran/widgets/ardoise.h"
 #include "ecran/widgets/bouton.h"
+#include "ecran/widgets/focus.h"
 #include "ecran/widgets/listes.h"
 
 namespace {
@@ -168,12 +169,14 @@ void PlacePouceAscenseur(Ascenseur *ascenseur) {
     else
         DeplaceBouton(ascenseur->pouce, piste->x1 + 3 + o, piste->y1 + 3, piste->x1 + 3 + o + fin, piste->y2 - 4,
                       fenetre);
+    AnneauFocus(ascenseur, fenetre);
     Rafraichit(piste->x1, piste->y1, piste->x2 - piste->x1, piste->y2 - piste->y1, fenetre);
 }
 
 void DetruitAscenseur(Ascenseur *ascenseur, Fenetre *fenetre) {
     if (ascenseur == nullptr)
         return;
+    OublieFocus(ascenseur, fenetre);
     fenetre->nbAscenseurs = fenetre->nbAscenseurs - 1;
     fenetre->ascenseurs = Delie(fenetre->ascenseurs, ascenseur);
     free(ascenseur);

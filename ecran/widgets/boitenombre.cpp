@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "ecran/widgets/bouton.h"
+#include "ecran/widgets/focus.h"
 #include "ecran/widgets/listes.h"
 #include "ecran/widgets/texte.h"
 
@@ -141,6 +142,7 @@ void TraceBoiteNombre(BoiteNombre *boite, Fenetre *fenetre) {
 void DetruitBoiteNombre(BoiteNombre *boite, Fenetre *fenetre) {
     if (boite == nullptr)
         return;
+    OublieFocus(boite, fenetre);
     fenetre->nbBoitesNombre = fenetre->nbBoitesNombre - 1;
     fenetre->boitesNombre = Delie(fenetre->boitesNombre, boite);
     free(boite);

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "ecran/widgets/focus.h"
 #include "ecran/widgets/listes.h"
 
 namespace {
@@ -64,6 +65,7 @@ Bouton *CreeBoutonDansFrame(int id, char sens, int decalage, int largeur, int ha
 void DetruitBouton(Bouton *bouton, Fenetre *fenetre) {
     if (bouton == nullptr)
         return;
+    OublieFocus(bouton, fenetre);
     fenetre->nbBoutons = fenetre->nbBoutons - 1;
     fenetre->boutons = Delie(fenetre->boutons, bouton);
     LiberePixmap(bouton->image);
@@ -122,6 +124,7 @@ void TraceBouton(Bouton *bouton, Fenetre *fenetre) {
     }
     if (b.police != nullptr)
         TraceLegende(b, fenetre);
+    AnneauFocus(bouton, fenetre);
 }
 
 signed char ClicBouton(Bouton *bouton, int x, int y, Fenetre *fenetre) {

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "ecran/widgets/focus.h"
 #include "ecran/widgets/listes.h"
 
 namespace {
@@ -169,6 +170,7 @@ void TraceTexte(Texte *texte, Fenetre *fenetre) {
     EcritTexte(t.x1 + dx, t.y1 + dy, montre + k, t.police, t.couleurTexte, fenetre);
     // A field too narrow for even the cursor mark must not leave debut past the cursor.
     texte->debut = std::min(t.debut + k, static_cast<int>(t.curseur));
+    AnneauFocus(texte, fenetre);
 }
 
 void PlaceCurseurTexte(Texte *texte, int x, int /*y*/, Fenetre *fenetre) {
@@ -235,6 +237,7 @@ void DetruitTexte(Texte *texte, Fenetre *fenetre) {
     if (evenement.texteEnEdition == texte)
         evenement.texteEnEdition = nullptr;
     texte->edition = 0;
+    OublieFocus(texte, fenetre);
     fenetre->nbTextes = fenetre->nbTextes - 1;
     fenetre->textes = Delie(fenetre->textes, texte);
     free(texte);

@@ -3,12 +3,14 @@
 // when it draws, through the two scroll bars' values.
 #include "ecran/widgets/zonetexte.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "ecran/widgets/ardoise.h"
 #include "ecran/widgets/ascenseur.h"
+#include "ecran/widgets/focus.h"
 #include "ecran/widgets/listes.h"
 
 namespace {
@@ -142,6 +144,7 @@ void TraceZoneTexte(ZoneTexte *zone, Fenetre *fenetre) {
     TraceAscenseur(zone->ascenseurH, fenetre);
     TraceArdoise(zone->zone, fenetre);
     TraceLignesZoneTexte(zone, fenetre);
+    AnneauFocus(zone, fenetre);
 }
 
 void TraceLignesZoneTexte(ZoneTexte *zone, Fenetre *fenetre) {
@@ -170,9 +173,39 @@ void TraceLignesZoneTexte(ZoneTexte *zone, Fenetre *fenetre) {
     }
 }
 
+void DeplaceSelectionZoneTexte(ZoneTexte *zone, int pas) {
+    const int nombre = zone->nombre;
+    if (nombre < 1)
+        return;
+    const int ancienne = zone->selection;
+    const int k =
+        ancienne < 0 || ancienne >= nombre ? (pas > 0 ? 0 : nombre - 1) : std::clamp(ancienne + pas, 0, nombre - 1);
+    zone->selection = k;
+    // The first shown line follows the picked one into view.
+    Ascenseur *barre = zone->ascenseurV;
+    const int visibles = zone->lignesVisibles;
+    int premiere = barre->valeur;
+    if (k < premiere)
+        premiere = k;
+    else if (visibles > 0 && k >= premiere + visibles)
+        premiere = k - visibles + 1;
+    barre->valeur = premiere;
+    Fenetre *fenetre = zone->fenetre;
+    TraceZoneTexte(zone, fenetre);
+    RafraichitZoneTexte(zone, fenetre);
+}
+
+void ChoisitSelectionZoneTexte(ZoneTexte *zone) {
+    RappelZoneTexte rappel = zone->rappel;
+    const int k = zone->selection;
+    if (rappel != nullptr && k >= 0 && k < zone->nombre)
+        rappel(zone->donneeRappel, ID_ZONE);
+}
+
 void DetruitZoneTexte(ZoneTexte *zone, Fenetre *fenetre) {
     if (zone == nullptr)
         return;
+    OublieFocus(zone, fenetre);
     fenetre->nbZonesTexte = fenetre->nbZonesTexte - 1;
     fenetre->zonesTexte = Delie(fenetre->zonesTexte, zone);
     free(zone);

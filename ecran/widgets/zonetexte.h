@@ -47,5 +47,12 @@ void ChangeLignesZoneTexte(ZoneTexte *zone, const char *const *lignes, int nombr
 void TraceZoneTexte(ZoneTexte *zone, Fenetre *fenetre);
 // Writes the lines the scroll bars bring into view.
 void TraceLignesZoneTexte(ZoneTexte *zone, Fenetre *fenetre);
+// Moves the pick `pas` lines down (up when negative), within the lines, and
+// scrolls it into view; with none picked, down picks the first line and up
+// the last. The owner is not told: a keyboard user walks through the lines
+// (each of the chooser's directories would open) and then picks one.
+void DeplaceSelectionZoneTexte(ZoneTexte *zone, int pas);
+// Tells the owner of the picked line, as a press on it does; nothing when none is picked.
+void ChoisitSelectionZoneTexte(ZoneTexte *zone);
 // Unlinks and frees the record; its slate and scroll bars stay in their lists.
 void DetruitZoneTexte(ZoneTexte *zone, Fenetre *fenetre);

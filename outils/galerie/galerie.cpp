@@ -32,6 +32,11 @@ const char *const LIGNES[] = {
 };
 const int NB_LIGNES = sizeof LIGNES / sizeof LIGNES[0];
 
+// The texture of the banner and of the dialogs' frames: the game's light paper,
+// under which the gallery's dark ink reads (the setup panels' fabrics are dark,
+// for light text).
+const char *const TEXTURE = "cote.bmp";
+
 // The gallery's window, font, colours and the widgets its callbacks read.
 struct Galerie {
     Ecran ecran;
@@ -118,22 +123,22 @@ void PeintArdoise() {
 }
 
 int OuvreMessage(void *, int) {
-    AfficheMessage(galerie.fond, "frame1.bmp", galerie.face, nullptr, galerie.encre,
+    AfficheMessage(galerie.fond, TEXTURE, galerie.face, nullptr, galerie.encre,
                    "Une boite de message, fermee par son bouton.", galerie.police, &galerie.ecran);
     Rapporte("message ferme");
     return 1;
 }
 
 int OuvreConfirmation(void *, int) {
-    int reponse = DemandeConfirmation(galerie.fond, "frame1.bmp", galerie.face, nullptr, galerie.encre,
+    int reponse = DemandeConfirmation(galerie.fond, TEXTURE, galerie.face, nullptr, galerie.encre,
                                       "Voyez-vous la question?", galerie.police, &galerie.ecran);
     Rapporte("confirmation %d", reponse);
     return 1;
 }
 
 int OuvreSelecteur(void *, int) {
-    FILE *flux = ChoisitFichier(galerie.fond, "frame1.bmp", galerie.face, nullptr, galerie.encre, "Choix d'un fichier",
-                                "r", galerie.police, &galerie.ecran);
+    FILE *flux = ChoisitFichier(galerie.fond, TEXTURE, galerie.face, nullptr, galerie.encre, "Choix d'un fichier", "r",
+                                galerie.police, &galerie.ecran);
     if (flux == nullptr) {
         Rapporte("fichier aucun");
         return 1;
@@ -207,8 +212,8 @@ const TextesOptions textesOptions = {"galerie",
 
 int main(int argc, char **argv) {
     LitLigneDeCommande(argc, argv, textesOptions, LARGEUR, HAUTEUR);
-    const char *const images[] = {"frame1.bmp", iconesEcran[ICONE_HAUT], iconesEcran[ICONE_BAS],
-                                  iconesEcran[ICONE_GAUCHE], iconesEcran[ICONE_DROITE]};
+    const char *const images[] = {TEXTURE, iconesEcran[ICONE_HAUT], iconesEcran[ICONE_BAS], iconesEcran[ICONE_GAUCHE],
+                                  iconesEcran[ICONE_DROITE]};
     // The game's folders: a packaged gallery would find the images where the game does.
     RetientDossierImages(images, 5, dossiers_donnees, NB_DOSSIERS_DONNEES);
     // The toolkit's full-screen switch, off: a window to try beside others.
@@ -223,7 +228,7 @@ int main(int argc, char **argv) {
     galerie.fond = AlloueCouleur(190, 190, 200, fenetre);
     galerie.encre = AlloueCouleur(20, 20, 60, fenetre);
     galerie.face = AlloueCouleur(170, 180, 210, fenetre);
-    galerie.bandeau = CreeFrame(0, 0, LARGEUR - 1, 59, "frame1.bmp", galerie.fond, fenetre);
+    galerie.bandeau = CreeFrame(0, 0, LARGEUR - 1, 59, TEXTURE, galerie.fond, fenetre);
     ConstruitGauche(fenetre);
     ConstruitDroite(fenetre);
     Rapporte("galerie prete");

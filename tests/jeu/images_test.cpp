@@ -339,4 +339,47 @@ TEST_F(Images, TitleBackgroundLeavesCalmRoomForTheTitleTexts) {
     EXPECT_LT(ecartType, 30);
 }
 
+// Relative luminance of an sRGB colour, 0 for black to 1 for white.
+double LuminanceRelative(Couleur3 c) {
+    auto lineaire = [](double v) { return v <= 10.31475 ? v / 3294.6 : std::pow((v / 255 + 0.055) / 1.055, 2.4); };
+    return 0.2126 * lineaire(c.r) + 0.7152 * lineaire(c.g) + 0.0722 * lineaire(c.b);
+}
+
+TEST_F(Images, TextsStandOutFromTheImageUnderThem) {
+    // A text's box as drawn (right and bottom excluded), cut to where the image
+    // lies, and the point the image's tiles start from.
+    struct Texte {
+        const char *quoi, *image;
+        Couleur3 encre;
+        int x1, y1, x2, y2, ox, oy;
+    };
+    const Couleur3 noir{0, 0, 0}, blanc{255, 255, 255}, jaune{255, 200, 80}, encre_galerie{20, 20, 60};
+    const Texte textes[] = {
+        {"title prompt", "fond.bmp", noir, 630, 540, 791, 580, 0, 0},
+        {"title credit", "fond.bmp", blanc, 1, 555, 294, 595, 0, 0},
+        {"title version", "fond.bmp", blanc, 331, 181, 529, 221, 0, 0},
+        {"setup label, left panel", "frame1.bmp", jaune, 105, 320, 205, 350, 29, 209},
+        {"setup label, centre panel", "frame2.bmp", jaune, 350, 290, 450, 320, 319, 269},
+        {"setup label, right panel", "frame3.bmp", jaune, 595, 320, 695, 350, 519, 209},
+        {"side panel names", "cote.bmp", noir, 610, 35, 790, 60, 609, 9},
+        {"side panel messages", "cote.bmp", noir, 635, 320, 765, 405, 609, 9},
+        {"end-of-game box", "moquette.bmp", noir, 10, 10, 240, 82, 9, 9},
+        {"gallery banner", "cote.bmp", encre_galerie, 153, 22, 486, 49, 9, 9},
+        {"gallery boxes", "cote.bmp", encre_galerie, 10, 10, 240, 82, 9, 9},
+    };
+    for (const Texte &t : textes) {
+        Image im = Lit(t.image);
+        ASSERT_TRUE(im.lue) << t.image;
+        Couleur3 s{0, 0, 0};
+        for (int y = t.y1; y < t.y2; y++)
+            for (int x = t.x1; x < t.x2; x++) {
+                Couleur3 c = Pixel(im, (x - t.ox) % im.largeur, (y - t.oy) % im.hauteur);
+                s = Couleur3{s.r + c.r, s.g + c.g, s.b + c.b};
+            }
+        double n = double(t.x2 - t.x1) * (t.y2 - t.y1);
+        double a = LuminanceRelative(t.encre), b = LuminanceRelative(Couleur3{s.r / n, s.g / n, s.b / n});
+        EXPECT_GE((std::max(a, b) + 0.05) / (std::min(a, b) + 0.05), 4.5) << t.quoi << " on " << t.image;
+    }
+}
+
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "ecran/dialogues/message.h"
+#include "ecran/widgets/focus.h"
 #include "ecran/widgets/frame.h"
 #include "jeu/coup.h"
 #include "jeu/ecrans.h"
@@ -37,6 +38,7 @@ void DemarreProgramme() {
     PfVideMessages();
     evenement = Evenement{};
     evenement.touche = -1;
+    CacheFocus(&application.ecran);  // no keyboard used yet in this run
     memset(static_cast<void *>(&application), 0, sizeof application);
     OuvreJeu(&application);
     ASSERT_NE(application.fenetre, nullptr);

@@ -41,7 +41,8 @@ extern void (*boiteConstruite)(Fenetre *boite);
 
 // Queue platform input as the window system would deliver it.
 void PfInjecteSouris(FenetrePf *fenetre, int type, int x, int y, uint32_t boutons);
-void PfInjecteTouche(FenetrePf *fenetre, int codeVirtuel);
+// A key press and its release; `modificateurs` (PF_MK_MAJ, PF_MK_CTRL) are held meanwhile.
+void PfInjecteTouche(FenetrePf *fenetre, int codeVirtuel, uint32_t modificateurs = 0);
 void PfInjecteTexte(FenetrePf *fenetre, const char *utf8);
 void PfInjecteFermeture(FenetrePf *fenetre);
 void PfInjecteDeplacement(FenetrePf *fenetre, int x, int y);

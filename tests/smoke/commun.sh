@@ -221,7 +221,7 @@ glisse() {
 # Keys and buttons the scripts press: released after every program, so that
 # a release lost with a window can never reach the next program started in
 # the same X server (a held key repeats there).
-TOUCHES_UTILISEES="Escape Return BackSpace End Home Left Right Delete"
+TOUCHES_UTILISEES="Escape Return BackSpace End Home Left Right Delete Tab space Up Down Shift_L"
 relache_tout() {
     xdotool keyup $TOUCHES_UTILISEES 2>/dev/null
     xdotool mouseup 1 2>/dev/null

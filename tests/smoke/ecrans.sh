@@ -1,8 +1,9 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots for a person to look at, one PNG each: the title screen, the
-# setup screen of both builds, the play screen on 8 x 8 with hints and on
-# 12 x 12, the end-of-game box of a computer game on 6 x 6, and the gallery
+# setup screen of both builds, the setup screen with the keyboard focus on
+# "JOUER" and the board with the keyboard cell, the play screen on 8 x 8
+# with hints and on 12 x 12, the end-of-game box of a computer game on 6 x 6, and the gallery
 # with a text entry being edited, with its file chooser and with its palette.
 # It checks only that each screen comes up.
 #
@@ -31,6 +32,16 @@ W=$(fenetre Flipora) || exit 1
 attend_stable "$W" "$SORTIES/titre-fr.png" titre_dessine
 clique "$W" 400 300
 attend_stable "$W" "$SORTIES/reglages-fr.png" est_reglages
+# The keyboard in use: the focus ring on "JOUER", then the keyboard cell one
+# cell right of where a game starts it.
+touche "$W" Tab shift+Tab
+attend_stable "$W" "$SORTIES/reglages-clavier.png" est_reglages
+touche "$W" Return
+attend_stable "$W" "$TRAVAIL/jeu.png" en_jeu
+touche "$W" Right
+attend_stable "$W" "$SORTIES/jeu-clavier.png" en_jeu
+clique "$W" 700 537
+attend_stable "$W" "$TRAVAIL/reglages.png" est_reglages
 clique "$W" 645 547
 attend_stable "$W" "$SORTIES/jeu-8x8-aides.png" en_jeu
 clique "$W" 700 537

@@ -18,15 +18,20 @@ regles() {
 # the board's corner) cover exactly; its grid lines are left out. Where the
 # last row of pawns passes the window's bottom edge (12 x 12), they are
 # squeezed into the rows left, nearest pixel, as the toolkit draws them.
+# A band of $MARGE_CASE pixels (0 unless set) along the edges of the inside
+# is left out too, where the keyboard cell's marker shows.
+MARGE_CASE=${MARGE_CASE:-0}
 lit_plateau() {
     o=$(((601 - 50 * TAILLE) / 2))
     t=$((50 * TAILLE))
+    m=$MARGE_CASE
     reste=$((600 - o - t + 49))
     # One ImageMagick run for the five maps: a poll of a 140-move game runs
     # it hundreds of times. Cell by cell, a map is dark where the cell's
     # inside is its reference image.
     commande="convert \\( '$1' -crop ${t}x${t}+$o+$o +repage -write mpr:ecran +delete \\)"
-    commande="$commande \\( -size 48x48 xc:white -background black -gravity northwest -splice 1x1 -extent 50x50"
+    commande="$commande \\( -size $((48 - 2 * m))x$((48 - 2 * m)) xc:white -background black -gravity northwest"
+    commande="$commande -splice $((1 + m))x$((1 + m)) -extent 50x50"
     commande="$commande -write mpr:case +delete -size ${t}x${t} tile:mpr:case -write mpr:masque +delete \\)"
     n=0
     for reference in "$2:0+0" "$3:0+0" "prop.bmp:0+0" "aide.bmp:0+0" "plateau.bmp:1+1"; do
