@@ -3,8 +3,8 @@
 // own folder, then the folders its caller names (relative ones from the
 // program's folder, as an installed tree is laid out). The folder found is
 // remembered, not moved to: the working directory stays the user's (the
-// file chooser lists it), and the images load from the folder wherever the
-// working directory goes.
+// file chooser lists it), and the images (and the sounds beside them) load
+// from the folder wherever the working directory goes.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -75,4 +75,11 @@ const char *RetientDossierImages(const char *const fichiers[], int nbFichiers, c
 
 const char *DossierImagesEcran() {
     return dossierImages.c_str();
+}
+
+std::string CheminImage(const char *nom) {
+    const char *dossier = DossierImagesEcran();
+    if (nom[0] == '\0' || nom[0] == '/' || dossier[0] == '\0')
+        return nom;
+    return std::string(dossier) + "/" + nom;
 }

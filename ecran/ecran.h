@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "plateforme.h"
 
@@ -217,3 +218,7 @@ const char *RetientDossierImages(const char *const fichiers[], int nbFichiers, c
 // The folder RetientDossierImages found, "" when none (relative names then
 // load from the working directory).
 const char *DossierImagesEcran();
+// Where a file of the image folder (an image, a sound) is read from: a
+// relative name in the folder found, wherever the working directory has gone
+// since; an absolute name, or any name when no folder was found, as it is.
+std::string CheminImage(const char *nom);

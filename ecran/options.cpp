@@ -7,6 +7,7 @@
 #include <string>
 
 #include "plateforme.h"
+#include "son.h"
 
 namespace {
 
@@ -35,9 +36,8 @@ int LitZoom(const char *texte) {
     return texte && texte[0] >= '1' && texte[0] <= '4' && texte[1] == '\0' ? texte[0] - '0' : 0;
 }
 
-DemandeOptions AnalyseOptions(int argc, char **argv, int *zoom, int *pleinEcran, const char **fautive) {
-    *zoom = 0;
-    *pleinEcran = 0;
+DemandeOptions AnalyseOptions(int argc, char **argv, Options *options, const char **fautive) {
+    *options = Options{0, false, false};
     for (int i = 1; i < argc; i++) {
         const char *argument = argv[i];
         *fautive = argument;
@@ -46,18 +46,22 @@ DemandeOptions AnalyseOptions(int argc, char **argv, int *zoom, int *pleinEcran,
         if (strcmp(argument, "--version") == 0)
             return OPTIONS_VERSION;
         if (strcmp(argument, "--plein-ecran") == 0) {
-            *pleinEcran = 1;
+            options->pleinEcran = true;
+            continue;
+        }
+        if (strcmp(argument, "--muet") == 0) {
+            options->muet = true;
             continue;
         }
         const char *valeur = nullptr;
         if (strncmp(argument, prefixeZoom, sizeof prefixeZoom - 1) == 0)
             valeur = argument + sizeof prefixeZoom - 1;
-        else if (strcmp(argument, "--zoom") == 0)
-            valeur = i + 1 < argc ? argv[++i] : "";
+        else if (strcmp(argument, "--zoom") == 0 && i + 1 < argc)
+            valeur = argv[++i];
         else
-            return OPTIONS_INCONNUE;
-        *zoom = LitZoom(valeur);
-        if (*zoom == 0) {
+            return strcmp(argument, "--zoom") == 0 ? OPTIONS_MANQUANTE : OPTIONS_INCONNUE;
+        options->zoom = LitZoom(valeur);
+        if (options->zoom == 0) {
             if (valeur[0] != '\0')
                 *fautive = valeur;
             return OPTIONS_INVALIDE;
@@ -76,15 +80,17 @@ int ZoomAutomatique(int largeurUtile, int hauteurUtile, int largeur, int hauteur
 }
 
 int LitLigneDeCommande(int argc, char **argv, const TextesOptions &t, int largeur, int hauteur) {
-    int zoom = 0, pleinEcran = 0;
+    Options options;
     const char *fautive = nullptr;
-    switch (AnalyseOptions(argc, argv, &zoom, &pleinEcran, &fautive)) {
+    switch (AnalyseOptions(argc, argv, &options, &fautive)) {
     case OPTIONS_AIDE: printf("Usage: %s\n%s", t.usage, t.aide); exit(0);
     case OPTIONS_VERSION: printf("%s %s\n", t.programme, t.version); exit(0);
     case OPTIONS_INCONNUE: ErreurUsage(t, t.inconnue, fautive);
     case OPTIONS_INVALIDE: ErreurUsage(t, t.invalide, fautive);
+    case OPTIONS_MANQUANTE: ErreurUsage(t, t.manquante, fautive);
     case OPTIONS_JEU: break;
     }
+    int zoom = options.zoom;
     if (zoom == 0 && getenv("FLIPORA_ZOOM") != nullptr) {
         zoom = LitZoom(getenv("FLIPORA_ZOOM"));
         if (zoom == 0)
@@ -98,5 +104,6 @@ int LitLigneDeCommande(int argc, char **argv, const TextesOptions &t, int largeu
                    ? ZoomAutomatique(largeurUtile, hauteurUtile, largeur, hauteur, echelle)
                    : 1;
     plateforme.FixeZoom(zoom);
-    return pleinEcran;
+    ActiveSon(!options.muet);
+    return options.pleinEcran ? 1 : 0;
 }

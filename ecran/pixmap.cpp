@@ -9,19 +9,6 @@
 #include "directdraw/directdraw.h"
 #include "ecran.h"
 
-namespace {
-
-// A relative name is read from the folder found for the images, wherever the
-// working directory has gone since.
-std::string CheminImage(const char *nom) {
-    const char *dossier = DossierImagesEcran();
-    if (nom[0] == '\0' || nom[0] == '/' || dossier[0] == '\0')
-        return nom;
-    return std::string(dossier) + "/" + nom;
-}
-
-}  // namespace
-
 void ChargePixmap(const char *nom, Pixmap **pixmap, int *largeur, int *hauteur, Fenetre *fenetre) {
     std::string chemin = nom ? CheminImage(nom) : "";
     Surface *surface = ChargeBitmap(fenetre->directDraw, nom ? chemin.c_str() : nullptr, 0, 0);

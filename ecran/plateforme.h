@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The platform port: what the toolkit needs of a window system, a display
-// server and a font renderer, over opaque handles. A port fills one table
-// `Plateforme` with its operations; the toolkit calls nothing else of the
-// platform. Results are 0 on success or one of the display server's result
-// codes below.
+// server, a font renderer and an audio output, over opaque handles. A port
+// fills one table `Plateforme` with its operations; the toolkit calls nothing
+// else of the platform. Results are 0 on success or one of the display
+// server's result codes below.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 
@@ -14,6 +15,7 @@ struct FenetrePf;       // a platform window
 struct Surface;         // pixels: a window surface, a back buffer, an image
 struct Clipper;         // what keeps copies to a window inside it
 struct PolicePf;        // a font opened at a pixel height
+struct SonPf;           // a sound decoded for the mixer
 
 // The display server's published result codes, which ports return.
 constexpr int32_t CodeDD(uint32_t n) {
@@ -184,6 +186,22 @@ struct Plateforme {
     // corner, inside the clip rectangle.
     int (*EcritTexte)(Surface *surface, PolicePf *police, int x, int y, const char *texte, uint32_t rgb,
                       const RectanglePf &clip);
+
+    // --- Sound
+    // Opens the audio output, silent until a sound plays; true when it is
+    // open. Without an audio device it is false, and nothing is written about
+    // it anywhere; later calls give the first call's answer.
+    bool (*OuvreAudio)();
+    // Decodes the bytes of a WAV file for the mixer; null when they are not a
+    // WAV file it can read, hold no sound or last more than 30 seconds.
+    SonPf *(*DecodeSon)(const void *octets, size_t taille);
+    // Starts the sound on a free voice of the mixer and returns at once. A
+    // sound started again less than 25 ms after its last start waits until
+    // then, so that a quick series stays a run of distinct sounds. Nothing
+    // when the output is not open or every voice is taken.
+    void (*JoueSon)(SonPf *son);
+    // Stops every sound, playing or waiting to start.
+    void (*CoupeSons)();
 
     // --- Time and diagnostics
     // Sleeps; then ends the program with status 0 if the platform asked it to

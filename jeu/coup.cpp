@@ -82,6 +82,7 @@ void JoueCoup(Partie *partie) {
     PointCoup joue = partie->coups[0];
     PointCoup coin = CaleSurCoin(joue.x, joue.y, origine);
     PosePion(POSE_PION, *partie, coin.x, coin.y);
+    JoueSon(sons_jeu[SON_POSE]);
 
     PointCoup c = CaseDuPoint(coin.x, coin.y, origine);
     int n = nb_retournes[c.x][c.y];
@@ -97,6 +98,10 @@ void JoueCoup(Partie *partie) {
             AfficheDansZone(trame, DansCase(CASE_PION, coinPion), partie->fenetre);
             CaseDessinee(DansCase(CASE_PION, coinPion), partie->fenetre);
             RafraichitZone(DansCase(CASE_TRAME_VUE, coinPion), partie->fenetre);
+            // A tick as each pawn turns, once the knock of the placed one has
+            // died down; many flips make a quick run of ticks.
+            if (f == 2)
+                JoueSon(sons_jeu[SON_RETOURNE]);
             Dort(pause);
         }
     }

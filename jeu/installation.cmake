@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Install rules: both programs and the flipora command that starts one of
-# them, their images, the desktop entry, the icon, the AppStream metainfo and
-# a manual page per command.
+# them, their images and sounds, the desktop entry, the icon, the AppStream
+# metainfo and a manual page per command.
 # Programs and data go where Debian puts a game's: games/ and share/games/.
 # The programs look for their images in the data folder when neither the
 # working directory nor their own folder holds them: first the one beside
@@ -19,10 +19,10 @@ if(TARGET ok_fr)
     install(TARGETS ok_fr ok_en lanceur RUNTIME DESTINATION ${FLIPORA_DOSSIER_PROGRAMMES})
 endif()
 
-# The images are generated into the build folder; which ones exist is only
-# known once they are built, hence the glob at install time.
+# The images and sounds are generated into the build folder; which ones exist
+# is only known once they are built, hence the glob at install time.
 install(CODE "
-    file(GLOB images \"${CMAKE_BINARY_DIR}/*.bmp\")
+    file(GLOB images \"${CMAKE_BINARY_DIR}/*.bmp\" \"${CMAKE_BINARY_DIR}/*.wav\")
     file(INSTALL \${images} DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${FLIPORA_DOSSIER_DONNEES}\")
 ")
 install(DIRECTORY ${CMAKE_BINARY_DIR}/icones DESTINATION ${FLIPORA_DOSSIER_DONNEES} OPTIONAL)

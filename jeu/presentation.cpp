@@ -27,11 +27,13 @@ void AffichePresentation(Fenetre *fenetre) {
     ChargeEtAffichePixmap(fichiers_images[FICHIER_FOND], 0, 0, fenetre);
     EcritTextes(fenetre);
     Rafraichit(0, 0, 800, 600, fenetre);
-    // The images come after the picture is on the screen, so a click made
-    // during the loading waits in the queue and ends the title screen at once.
+    // The images and sounds come after the picture is on the screen, so a click
+    // made during the loading waits in the queue and ends the title screen at once.
     for (int i = 1; i <= NB_PIXMAPS_JEU; i++) {
         Pixmap *image = nullptr;
         ChargePixmap(fichiers_images[i], &image, nullptr, nullptr, fenetre);
         pixmaps_jeu[i - 1] = image;
     }
+    for (int i = 0; i < NB_SONS; i++)
+        sons_jeu[i] = ChargeSon(fichiers_sons[i]);
 }

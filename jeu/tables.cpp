@@ -33,6 +33,10 @@ const char *const fichiers_pions[NB_JEUX_PIONS][NB_TRAMES] = {
     {"vov1.bmp", "vov2.bmp", "pion3.bmp", "vov3.bmp", "vov4.bmp"},
     {"vor1.bmp", "vor2.bmp", "pion3.bmp", "vor3.bmp", "vor4.bmp"}};
 
+const char *const fichiers_sons[NB_SONS] = {"pose.wav", "retourne.wav", "passe.wav", "victoire.wav", "nul.wav"};
+
+Son *sons_jeu[NB_SONS];
+
 // An installed tree may be moved or installed under another prefix: its data
 // folder sits beside bin/ before it sits where the build put it.
 const char *const dossiers_donnees[NB_DOSSIERS_DONNEES] = {FLIPORA_DONNEES_VOISINES, FLIPORA_DONNEES};

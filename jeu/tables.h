@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's program-wide tables: colours, font, bitmap files, loaded
-// images, pawn-set frames, the user-visible texts, and the record of the
-// game's widgets.
+// images, pawn-set frames, sounds, the user-visible texts, and the record of
+// the game's widgets.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +9,7 @@
 
 #include "ecran/ecran.h"
 #include "ecran/options.h"
+#include "ecran/son.h"
 
 struct Partie;
 
@@ -42,6 +43,16 @@ extern Pixmap *pixmaps_jeu[NB_PIXMAPS_JEU];
 
 // Flip-animation frames by pawn set: row r belongs to set r + 4.
 extern const char *const fichiers_pions[NB_JEUX_PIONS][NB_TRAMES];
+
+// The game's sounds: a pawn placed, a pawn turned, a pass, a win, a draw.
+enum { SON_POSE, SON_RETOURNE, SON_PASSE, SON_VICTOIRE, SON_NUL, NB_SONS };
+
+// Their files, made by the build beside the images and read from the folder
+// the images were found in; one that is missing is only silent.
+extern const char *const fichiers_sons[NB_SONS];
+
+// The sounds loaded by the title screen, null where a file was refused.
+extern Son *sons_jeu[NB_SONS];
 
 // Where the data are looked for after the working directory and the
 // program's own folder: ../share/games/flipora beside the program's folder, then

@@ -42,8 +42,10 @@ Suite PasseLeTour(Partie *partie) {
             peut_jouer[cote] = 1;
             // The scan has just wiped the message area: the notice goes back
             // up so that the player can read why the turn came back.
-            if (passe)
+            if (passe) {
                 EcritMessage(textes_jeu[TEXTE_PASSE], partie->fenetre);
+                JoueSon(sons_jeu[SON_PASSE]);
+            }
             if (partie->humain[cote] == 0)
                 return SUITE_ORDINATEUR;
         } else {
@@ -61,6 +63,7 @@ void FinPartie(Interface *interface) {
     Partie *partie = interface->partie;
     char resultat[taille_resultat];
     TexteResultat(*partie, resultat, sizeof resultat);
+    JoueSon(sons_jeu[partie->score[0] == partie->score[2] ? SON_NUL : SON_VICTOIRE]);
     AfficheMessage(bleu_clair, fichiers_images[PIXMAP_MOQUETTE + 1], bleu_clair, nullptr, noir, resultat, police_jeu,
                    partie->fenetre->ecran);
     RetourReglages(interface, 1);

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every bitmap file that the game's tables and the toolkit's icon table
-// name into one folder, and last the list of the files it wrote:
-//   generateur FOLDER          writes the images and FOLDER/donnees.liste
-// The pictures depend on nothing but this code, so every build draws the same
-// files. A name in the tables that no picture answers stops the build.
+// name into one folder, synthesises the sounds the game's tables name beside
+// them, and last writes the list of the images:
+//   generateur FOLDER          writes the images, the sounds and FOLDER/donnees.liste
+// The files depend on nothing but this code, so every build makes the same
+// ones. A name in the tables that nothing here answers stops the build.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -16,7 +17,9 @@
 #include "jouets.h"
 #include "liste.h"
 #include "pions.h"
+#include "sons.h"
 #include "textures.h"
+#include "wav.h"
 
 namespace {
 
@@ -65,7 +68,7 @@ bool Ecrit(const std::string &dossier, const std::string &nom, const Toile &t) {
 }
 
 // Written last, so that it stands for a complete run: the build tracks it,
-// and it tells what the folder holds.
+// and it tells what images the folder holds.
 bool EcritListe(const std::string &dossier, const std::vector<Commande> &commandes) {
     std::string chemin = dossier + "/donnees.liste";
     std::ofstream liste(chemin, std::ios::trunc);
@@ -73,6 +76,14 @@ bool EcritListe(const std::string &dossier, const std::vector<Commande> &command
         liste << c.nom << '\n';
     liste.close();
     if (liste)
+        return true;
+    std::fprintf(stderr, "generateur: cannot write %s\n", chemin.c_str());
+    return false;
+}
+
+bool EcritSon(const std::string &dossier, const std::string &nom, const std::vector<double> &echantillons) {
+    std::string chemin = dossier + "/" + nom;
+    if (EcritWav(echantillons, chemin))
         return true;
     std::fprintf(stderr, "generateur: cannot write %s\n", chemin.c_str());
     return false;
@@ -91,13 +102,17 @@ int main(int argc, char **argv) {
     for (const Commande &c : commandes)
         if ((c.sujet == SUJET_PION || c.sujet == SUJET_TRAME) && c.numero >= int(std::size(jeux_pions)))
             orphelins.push_back(c.nom);
+    std::vector<SonGenere> sons = SonsDuJeu(&orphelins);
     for (const std::string &nom : orphelins)
-        std::fprintf(stderr, "generateur: the tables name %s, and nothing here draws it\n", nom.c_str());
+        std::fprintf(stderr, "generateur: the tables name %s, and nothing here makes it\n", nom.c_str());
     if (!orphelins.empty())
         return 1;
     Fonds fonds = {TexturePlateau(), TextureCote()};
     for (const Commande &c : commandes)
         if (!Ecrit(dossier, c.nom, Dessine(c, fonds)))
+            return 1;
+    for (const SonGenere &son : sons)
+        if (!EcritSon(dossier, son.nom, son.echantillons))
             return 1;
     return EcritListe(dossier, commandes) ? 0 : 1;
 }

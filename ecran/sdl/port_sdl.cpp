@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The SDL port's table: the toolkit runs on SDL2, SDL2_ttf and fontconfig.
+// The SDL port's table: the toolkit runs on SDL2 (its audio too), SDL2_ttf and fontconfig.
 #include "sdl_interne.h"
 
 namespace {
@@ -47,6 +47,10 @@ Plateforme PortSdl() {
     p.FermePolice = PfFermePolice;
     p.TailleTexte = PfTailleTexte;
     p.EcritTexte = PfEcritTexte;
+    p.OuvreAudio = PfOuvreAudio;
+    p.DecodeSon = PfDecodeSon;
+    p.JoueSon = PfJoueSon;
+    p.CoupeSons = PfCoupeSons;
     p.Dort = PfDort;
     p.EcritDiagnostic = PfEcritDiagnostic;
     return p;

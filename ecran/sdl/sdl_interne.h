@@ -165,5 +165,9 @@ void PfFermePolice(PolicePf *police);
 void PfTailleTexte(PolicePf *police, const char *texte, int *largeur, int *hauteur);
 int PfEcritTexte(Surface *surface, PolicePf *police, int x, int y, const char *texte, uint32_t rgb,
                  const RectanglePf &clip);
+bool PfOuvreAudio();
+SonPf *PfDecodeSon(const void *octets, size_t taille);
+void PfJoueSon(SonPf *son);
+void PfCoupeSons();
 void PfDort(int millisecondes);
 void PfEcritDiagnostic(const char *texte);

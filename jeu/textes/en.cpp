@@ -30,13 +30,14 @@ const char *const textes_jeu[NB_TEXTES_JEU] = {"VERSUS",
 const TextesOptions textes_options = {
     "ok_en",
     "1.0",
-    "ok_en [--zoom=N] [--plein-ecran] [--help] [--version]",
+    "ok_en [--zoom=N] [--plein-ecran] [--muet] [--help] [--version]",
     "Flipora, the Reversi game, in English.\n"
     "\n"
     "  --zoom=N, --zoom N  shows the window N times larger (N from 1 to 4); otherwise\n"
     "                      FLIPORA_ZOOM, then the size of the screen and the desktop's\n"
     "                      scale (GDK_SCALE, QT_SCALE_FACTOR)\n"
     "  --plein-ecran       opens the window full screen; F11 puts it there and back\n"
+    "  --muet              starts without sound (the M key turns it off and on in the game)\n"
     "  --help              shows this help and exits\n"
     "  --version           shows the version and exits\n"
     "\n"
@@ -44,4 +45,5 @@ const TextesOptions textes_options = {
     "3 an image name or text too long; 4 no window, font, display or image;\n"
     "5 an invalid number box; 64 usage error.\n",
     "unknown option",
-    "invalid zoom (1 to 4)"};
+    "invalid zoom (1 to 4)",
+    "missing value after"};

@@ -30,13 +30,14 @@ const char *const textes_jeu[NB_TEXTES_JEU] = {"CONTRE",
 const TextesOptions textes_options = {
     "ok_fr",
     "1.0",
-    "ok_fr [--zoom=N] [--plein-ecran] [--help] [--version]",
+    "ok_fr [--zoom=N] [--plein-ecran] [--muet] [--help] [--version]",
     "Flipora, le jeu de Reversi, en francais.\n"
     "\n"
     "  --zoom=N, --zoom N  montre la fenetre N fois plus grande (N de 1 a 4) ; a defaut,\n"
     "                      FLIPORA_ZOOM, puis la taille de l'ecran et l'echelle du bureau\n"
     "                      (GDK_SCALE, QT_SCALE_FACTOR)\n"
     "  --plein-ecran       ouvre la fenetre en plein ecran ; F11 l'y met et l'en sort\n"
+    "  --muet              commence sans le son (la touche M le coupe et le remet en jeu)\n"
     "  --help              montre cette aide et termine\n"
     "  --version           montre la version et termine\n"
     "\n"
@@ -44,4 +45,5 @@ const TextesOptions textes_options = {
     "3 nom d'image ou texte trop long ; 4 fenetre, police, affichage ou image impossible ;\n"
     "5 boite de nombre invalide ; 64 erreur d'utilisation.\n",
     "option inconnue",
-    "zoom invalide (1 a 4)"};
+    "zoom invalide (1 a 4)",
+    "valeur manquante apres"};

@@ -202,15 +202,17 @@ void ConstruitDroite(Fenetre *fenetre) {
 const TextesOptions textesOptions = {
     "galerie",
     "1.0",
-    "galerie [--zoom=N] [--plein-ecran] [--help] [--version]",
+    "galerie [--zoom=N] [--plein-ecran] [--muet] [--help] [--version]",
     "Chaque widget et chaque dialogue de la boite a outils ecran, a essayer.\n"
     "\n"
     "  --zoom=N, --zoom N  montre les fenetres N fois plus grandes (N de 1 a 4)\n"
     "  --plein-ecran       ouvre la fenetre en plein ecran ; F11 l'y met et l'en sort\n"
+    "  --muet              commence sans le son\n"
     "  --help              montre cette aide et termine\n"
     "  --version           montre la version et termine\n",
     "option inconnue",
-    "zoom invalide (1 a 4)"};
+    "zoom invalide (1 a 4)",
+    "valeur manquante apres"};
 
 int main(int argc, char **argv) {
     int pleinEcran = LitLigneDeCommande(argc, argv, textesOptions, LARGEUR, HAUTEUR);

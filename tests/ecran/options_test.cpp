@@ -11,13 +11,13 @@
 
 namespace {
 
-DemandeOptions Analyse(std::vector<const char *> arguments, int *zoom, const char **fautive, int *plein = nullptr) {
+DemandeOptions Analyse(std::vector<const char *> arguments, int *zoom, const char **fautive, Options *lues = nullptr) {
     arguments.insert(arguments.begin(), "ok_fr");
-    int pleinEcran = -1;
-    DemandeOptions d =
-        AnalyseOptions(int(arguments.size()), const_cast<char **>(arguments.data()), zoom, &pleinEcran, fautive);
-    if (plein)
-        *plein = pleinEcran;
+    Options options;
+    DemandeOptions d = AnalyseOptions(int(arguments.size()), const_cast<char **>(arguments.data()), &options, fautive);
+    *zoom = options.zoom;
+    if (lues)
+        *lues = options;
     return d;
 }
 
@@ -35,15 +35,17 @@ TEST(Options, LeZoomEtSesErreurs) {
     for (const char *mauvais : {"5", "0", "2x", "", "-1"}) {
         EXPECT_EQ(Analyse({"--zoom", mauvais}, &zoom, &fautive), OPTIONS_INVALIDE) << mauvais;
     }
-    EXPECT_EQ(Analyse({"--zoom"}, &zoom, &fautive), OPTIONS_INVALIDE);
+    EXPECT_EQ(Analyse({"--zoom"}, &zoom, &fautive), OPTIONS_MANQUANTE) << "not a zoom of '--zoom'";
     EXPECT_STREQ(fautive, "--zoom");
     EXPECT_EQ(Analyse({"--zoom=3", "-z"}, &zoom, &fautive), OPTIONS_INCONNUE);
     EXPECT_STREQ(fautive, "-z");
-    int plein = -1;
-    EXPECT_EQ(Analyse({"--zoom=2"}, &zoom, &fautive, &plein), OPTIONS_JEU);
-    EXPECT_EQ(plein, 0);
-    EXPECT_EQ(Analyse({"--plein-ecran", "--zoom=2"}, &zoom, &fautive, &plein), OPTIONS_JEU);
-    EXPECT_EQ(plein, 1);
+    Options lues;
+    EXPECT_EQ(Analyse({"--zoom=2"}, &zoom, &fautive, &lues), OPTIONS_JEU);
+    EXPECT_FALSE(lues.pleinEcran);
+    EXPECT_FALSE(lues.muet);
+    EXPECT_EQ(Analyse({"--plein-ecran", "--muet", "--zoom=2"}, &zoom, &fautive, &lues), OPTIONS_JEU);
+    EXPECT_TRUE(lues.pleinEcran);
+    EXPECT_TRUE(lues.muet);
     EXPECT_EQ(zoom, 2) << "the zoom still sets the window's size out of full screen";
 }
 
@@ -55,7 +57,8 @@ TEST(Options, LeZoomAutomatiqueTientDansLEcranSansDepasserLEchelleDuBureau) {
     EXPECT_EQ(ZoomAutomatique(640, 480, 800, 600, 2), 1);
 }
 
-const TextesOptions textes = {"ok_fr", "1.0", "ok_fr [--zoom=N]", "aide\n", "option inconnue", "zoom invalide"};
+const TextesOptions textes = {"ok_fr",           "1.0",           "ok_fr [--zoom=N]",      "aide\n",
+                              "option inconnue", "zoom invalide", "valeur manquante apres"};
 
 TEST(Options, AideVersionEtErreursTerminentLeProgramme) {
     char programme[] = "ok_fr", aide[] = "--help", version[] = "--version", inconnue[] = "--bof";
@@ -65,6 +68,10 @@ TEST(Options, AideVersionEtErreursTerminentLeProgramme) {
     EXPECT_EXIT(LitLigneDeCommande(2, avecVersion, textes, 800, 600), ::testing::ExitedWithCode(0), "");
     EXPECT_EXIT(LitLigneDeCommande(2, avecInconnue, textes, 800, 600), ::testing::ExitedWithCode(STATUT_USAGE),
                 "^ok_fr: option inconnue '--bof' \\(usage: ok_fr \\[--zoom=N\\]\\)\n$");
+    char zoom[] = "--zoom";
+    char *sansValeur[] = {programme, zoom};
+    EXPECT_EXIT(LitLigneDeCommande(2, sansValeur, textes, 800, 600), ::testing::ExitedWithCode(STATUT_USAGE),
+                "^ok_fr: valeur manquante apres '--zoom' ");
     EXPECT_EXIT(
         {
             setenv("FLIPORA_ZOOM", "9", 1);

@@ -120,9 +120,10 @@ demarre_x() {
         sleep 0.1
         i=$((i + 1))
     done
-    # The programs must draw into this server, whatever the caller's setting.
+    # The programs must draw into this server, whatever the caller's setting,
+    # and make no noise: a test that listens names its own audio driver.
     export SDL_VIDEODRIVER=x11
-    unset SDL_AUDIODRIVER
+    export SDL_AUDIODRIVER=dummy
 }
 
 # lance NAME COMMAND...: starts the program in the background; its standard
