@@ -81,3 +81,7 @@ void ActiveSon(bool actif) {
 void BasculeSon() {
     ActiveSon(!sonActif);
 }
+
+bool SonActif() {
+    return sonActif;
+}

@@ -30,3 +30,5 @@ void JoueSon(Son *son);
 void ActiveSon(bool actif);
 // Turns sound off when it is on, on when it is off.
 void BasculeSon();
+// True while sound is on.
+bool SonActif();

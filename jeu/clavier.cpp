@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "ecran/son.h"
 #include "ecran/widgets/ardoise.h"
 #include "ecran/widgets/focus.h"
 #include "jeu/regions.h"
@@ -37,6 +38,7 @@ int ToucheJeu(void *, int touche) {
     switch (touche) {
     case CLAVIER_RETOUR:
     case CLAVIER_ESPACE: return en_presentation ? CODE_EVENEMENT : 0;
+    case 'M': BasculeSon(); return 1;
     default: return 0;
     }
 }

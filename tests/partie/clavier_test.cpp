@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "banc_partie.h"
+#include "ecran/son.h"
 #include "ecran/widgets/focus.h"
 #include "jeu/aide.h"
 #include "jeu/ecrans.h"
@@ -84,6 +85,17 @@ TEST_F(Clavier, TheCellsMarkerIsDrawnAgainOverFlipsAndUndoAndLeavesNoTrace) {
     }
     EXPECT_NE(pixel(vu, x1 + 1, y1 + 24), pixel(sansClavier, x1 + 1, y1 + 24));
     EXPECT_EQ(pixel(vu, x1 + 24, y1 + 24), pixel(sansClavier, x1 + 24, y1 + 24)) << "the pawn stays as it is";
+}
+
+// M turns sound off and on, on the setup screen as in a game.
+TEST_F(Clavier, MTurnsSoundOffAndOnWhereverNoFieldTakesIt) {
+    Garde garde;
+    ASSERT_TRUE(SonActif());
+    Touche('M');
+    EXPECT_FALSE(SonActif()) << "setup screen";
+    Lance();
+    Touche('M');
+    EXPECT_TRUE(SonActif()) << "play screen";
 }
 
 // Keys typed while two computers play are queued for the game window; the
