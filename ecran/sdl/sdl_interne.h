@@ -166,6 +166,10 @@ void PfTailleTexte(PolicePf *police, const char *texte, int *largeur, int *haute
 int PfEcritTexte(Surface *surface, PolicePf *police, int x, int y, const char *texte, uint32_t rgb,
                  const RectanglePf &clip);
 bool PfOuvreAudio();
+// True for the audio's own event that says its sounds may be over; the main
+// thread then closes the output if they are, so that idle means no processor.
+bool EstSilence(const SDL_Event &e);
+void FermeSiSilence();
 SonPf *PfDecodeSon(const void *octets, size_t taille);
 void PfJoueSon(SonPf *son);
 void PfCoupeSons();

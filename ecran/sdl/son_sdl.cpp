@@ -2,7 +2,10 @@
 // Sound on SDL's audio: a mixer of a few voices in SDL's audio callback,
 // which runs on SDL's own thread. The program only hands it a sound to start,
 // under the device's lock held for a few instructions, and never waits for
-// it; SDL converts the mixer's format to the device's.
+// it; SDL converts the mixer's format to the device's. SDL's thread wakes at
+// every buffer while the device is open, even in silence, so the device is
+// closed once the sounds have been over for a while, and opened again by the
+// next one: an idle program uses no processor for its sound.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -31,6 +34,8 @@ const int NB_VOIX = 32;
 const uint64_t ECART = FREQUENCE / 40;
 // The longest sound the mixer takes, in seconds.
 const int DUREE_MAX = 30;
+// How long the device stays open after the last sound, in milliseconds.
+const Uint32 RETENUE = 2000;
 
 // One sound being played: free while `son` is null.
 struct Voix {
@@ -39,7 +44,12 @@ struct Voix {
     size_t lu;       // samples already mixed
 };
 
+// True once a device has answered; the output is open while `sortie` is not 0.
+bool disponible = false;
 SDL_AudioDeviceID sortie = 0;
+// The timer that asks for the device to close, and the event it sends.
+SDL_TimerID minuterie = 0;
+Uint32 evenementSilence = 0;
 // Shared with the callback: touched only under the device's lock.
 Voix voix[NB_VOIX];
 // Samples mixed since the output opened.
@@ -99,6 +109,51 @@ void RendErreurs(int copie) {
 // At exit the output stops cleanly: SDL's thread ends before the program does.
 void FermeAudio() {
     SDL_CloseAudioDevice(sortie);
+    sortie = 0;
+}
+
+// On SDL's timer thread: the main thread closes the device if all is quiet.
+Uint32 SignaleSilence(Uint32, void *) {
+    SDL_Event e;
+    SDL_zero(e);
+    e.type = evenementSilence;
+    SDL_PushEvent(&e);
+    return 0;
+}
+
+// Asks for the device to close `delai` milliseconds from now, unless a sound comes first.
+void PrevoitFermeture(Uint32 delai) {
+    if (minuterie != 0)
+        SDL_RemoveTimer(minuterie);
+    minuterie = SDL_AddTimer(delai, SignaleSilence, nullptr);
+}
+
+// Opens the device, quietly; true when it is open.
+bool OuvreSortie() {
+    if (sortie != 0)
+        return true;
+    int copie = TaitErreurs();
+    SDL_AudioSpec voulu = {};
+    voulu.freq = FREQUENCE;
+    voulu.format = AUDIO_S16SYS;
+    voulu.channels = 1;
+    voulu.samples = TAMPON;
+    voulu.callback = Mixe;
+    sortie = SDL_OpenAudioDevice(nullptr, 0, &voulu, nullptr, 0);
+    RendErreurs(copie);
+    if (sortie == 0)
+        return false;
+    SDL_PauseAudioDevice(sortie, 0);
+    PrevoitFermeture(RETENUE);
+    return true;
+}
+
+// True while a voice plays or waits to start.
+bool SonEnCours() {
+    SDL_LockAudioDevice(sortie);
+    bool enCours = std::any_of(std::begin(voix), std::end(voix), [](const Voix &v) { return v.son != nullptr; });
+    SDL_UnlockAudioDevice(sortie);
+    return enCours;
 }
 
 // The decoded samples in the mixer's format, or null.
@@ -128,23 +183,30 @@ SonPf *Convertit(const SDL_AudioSpec &spec, const Uint8 *donnees, Uint32 longueu
 bool PfOuvreAudio() {
     static bool essaye = false;
     if (essaye)
-        return sortie != 0;
+        return disponible;
     essaye = true;
     int copie = TaitErreurs();
-    SDL_AudioSpec voulu = {};
-    voulu.freq = FREQUENCE;
-    voulu.format = AUDIO_S16SYS;
-    voulu.channels = 1;
-    voulu.samples = TAMPON;
-    voulu.callback = Mixe;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0)
-        sortie = SDL_OpenAudioDevice(nullptr, 0, &voulu, nullptr, 0);
+    bool initialise = SDL_InitSubSystem(SDL_INIT_AUDIO | SDL_INIT_TIMER) == 0;
     RendErreurs(copie);
+    evenementSilence = initialise ? SDL_RegisterEvents(1) : 0;
+    disponible = evenementSilence != 0 && evenementSilence != Uint32(-1) && OuvreSortie();
+    if (disponible)
+        atexit(FermeAudio);
+    return disponible;
+}
+
+bool EstSilence(const SDL_Event &e) {
+    return disponible && e.type == evenementSilence;
+}
+
+void FermeSiSilence() {
+    minuterie = 0;
     if (sortie == 0)
-        return false;
-    atexit(FermeAudio);
-    SDL_PauseAudioDevice(sortie, 0);
-    return true;
+        return;
+    if (SonEnCours())
+        PrevoitFermeture(RETENUE);
+    else
+        FermeAudio();
 }
 
 SonPf *PfDecodeSon(const void *octets, size_t taille) {
@@ -163,7 +225,7 @@ SonPf *PfDecodeSon(const void *octets, size_t taille) {
 }
 
 void PfJoueSon(SonPf *son) {
-    if (sortie == 0 || son == nullptr)
+    if (!disponible || son == nullptr || !OuvreSortie())
         return;
     SDL_LockAudioDevice(sortie);
     Voix *libre = std::find_if(std::begin(voix), std::end(voix), [](const Voix &v) { return v.son == nullptr; });
@@ -171,7 +233,9 @@ void PfJoueSon(SonPf *son) {
         *libre = Voix{son, std::max(horloge, son->prochainDebut), 0};
         son->prochainDebut = libre->debut + ECART;
     }
+    uint64_t fin = libre != std::end(voix) ? libre->debut - horloge + son->echantillons.size() : 0;
     SDL_UnlockAudioDevice(sortie);
+    PrevoitFermeture(Uint32(fin * 1000 / FREQUENCE) + RETENUE);
 }
 
 void PfCoupeSons() {

@@ -90,6 +90,10 @@ bool TraduitSouris(const SDL_Event &e, FenetrePf *f, Message *m) {
 
 // Turns an SDL event into a message; false when the toolkit has no use for it.
 bool Traduit(const SDL_Event &e, Message *m) {
+    if (EstSilence(e)) {
+        FermeSiSilence();
+        return false;
+    }
     switch (e.type) {
     case SDL_WINDOWEVENT: {
         FenetrePf *f = FenetreDeId(e.window.windowID);
