@@ -188,9 +188,10 @@ struct Plateforme {
                       const RectanglePf &clip);
 
     // --- Sound
-    // Opens the audio output, silent until a sound plays; true when it is
-    // open. Without an audio device it is false, and nothing is written about
-    // it anywhere; later calls give the first call's answer.
+    // Makes the audio output ready; true when a device answers. Without one
+    // it is false, and nothing is written about it anywhere; later calls give
+    // the first call's answer. The output runs only while sounds play or have
+    // just played, so that an idle program uses no processor for it.
     bool (*OuvreAudio)();
     // Decodes the bytes of a WAV file for the mixer; null when they are not a
     // WAV file it can read, hold no sound or last more than 30 seconds.
