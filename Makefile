@@ -58,8 +58,8 @@ test-sanitizers: deps
 DEB_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 deb:
 	@sh outils/installe-paquets.sh jeu paquet
-	desktop-file-validate jeu/org.flipora.Flipora.desktop
-	appstreamcli validate --no-net jeu/org.flipora.Flipora.metainfo.xml
+	desktop-file-validate jeu/installation/org.flipora.Flipora.desktop
+	appstreamcli validate --no-net jeu/installation/org.flipora.Flipora.metainfo.xml
 	cmake -S . -B $(PAQUET) $(CMAKE_ARGS) -DCMAKE_BUILD_TYPE=Release \
 		-DFLIPORA_TESTS=OFF -DFLIPORA_PAQUET=ON -DCMAKE_INSTALL_PREFIX=/usr \
 		-DCMAKE_CXX_FLAGS="$$($(DEB_FLAGS) CPPFLAGS) $$($(DEB_FLAGS) CXXFLAGS)" \

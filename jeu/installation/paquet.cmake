@@ -12,8 +12,8 @@ foreach(taille 16 32 48 64 128 256)
         OUTPUT ${dossier}/${FLIPORA_ID}.png
         COMMAND ${CMAKE_COMMAND} -E make_directory ${dossier}
         COMMAND ${RSVG_CONVERT} -w ${taille} -h ${taille} -o ${dossier}/${FLIPORA_ID}.png
-            ${CMAKE_SOURCE_DIR}/jeu/flipora.svg
-        DEPENDS ${CMAKE_SOURCE_DIR}/jeu/flipora.svg
+            ${CMAKE_SOURCE_DIR}/jeu/installation/flipora.svg
+        DEPENDS ${CMAKE_SOURCE_DIR}/jeu/installation/flipora.svg
         VERBATIM)
     list(APPEND icones_png ${dossier}/${FLIPORA_ID}.png)
 endforeach()
@@ -22,16 +22,16 @@ install(DIRECTORY ${CMAKE_BINARY_DIR}/hicolor DESTINATION ${CMAKE_INSTALL_DATADI
 
 # A native package's changelog is changelog.gz, in Debian's format, whose
 # latest entry names the version being packed.
-file(STRINGS ${CMAKE_SOURCE_DIR}/jeu/changelog entree LIMIT_COUNT 1)
+file(STRINGS ${CMAKE_SOURCE_DIR}/jeu/installation/changelog entree LIMIT_COUNT 1)
 if(NOT entree MATCHES "^flipora \\(${PROJECT_VERSION}\\) ")
-    message(FATAL_ERROR "jeu/changelog: the latest entry is not version ${PROJECT_VERSION}: ${entree}")
+    message(FATAL_ERROR "jeu/installation/changelog: the latest entry is not version ${PROJECT_VERSION}: ${entree}")
 endif()
 add_custom_command(
     OUTPUT ${CMAKE_BINARY_DIR}/changelog.gz
-    COMMAND gzip -9nc ${CMAKE_SOURCE_DIR}/jeu/changelog > ${CMAKE_BINARY_DIR}/changelog.gz
-    DEPENDS ${CMAKE_SOURCE_DIR}/jeu/changelog)
+    COMMAND gzip -9nc ${CMAKE_SOURCE_DIR}/jeu/installation/changelog > ${CMAKE_BINARY_DIR}/changelog.gz
+    DEPENDS ${CMAKE_SOURCE_DIR}/jeu/installation/changelog)
 add_custom_target(changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/changelog.gz)
-install(FILES ${CMAKE_SOURCE_DIR}/jeu/copyright ${CMAKE_BINARY_DIR}/changelog.gz
+install(FILES ${CMAKE_SOURCE_DIR}/jeu/installation/copyright ${CMAKE_BINARY_DIR}/changelog.gz
     DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/flipora)
 
 set(CPACK_GENERATOR DEB)

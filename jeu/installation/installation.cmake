@@ -27,10 +27,10 @@ install(CODE "
 ")
 install(DIRECTORY ${CMAKE_BINARY_DIR}/icones DESTINATION ${FLIPORA_DOSSIER_DONNEES} OPTIONAL)
 
-install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/${FLIPORA_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/${FLIPORA_ID}.metainfo.xml
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/${FLIPORA_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/${FLIPORA_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/flipora.svg
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/flipora.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${FLIPORA_ID}.svg)
 
 # One page text serves both programs. A page names the folders of its
@@ -59,9 +59,9 @@ foreach(langue fr en)
         set(ANNULER UNDO)
     endif()
     set(PROGRAMME ok_${langue})
-    configure_file(${CMAKE_CURRENT_SOURCE_DIR}/ok.6.in ${manuels}/${PROGRAMME}.6.in @ONLY)
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/ok.6.in ${manuels}/${PROGRAMME}.6.in @ONLY)
 endforeach()
-configure_file(${CMAKE_CURRENT_SOURCE_DIR}/flipora.6.in ${manuels}/flipora.6.in @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/flipora.6.in ${manuels}/flipora.6.in @ONLY)
 
 # Debian keeps manual pages compressed, without a time stamp.
 install(CODE "set(flipora_manuels \"${manuels}\")
