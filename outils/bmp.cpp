@@ -6,17 +6,9 @@
 #include <cstdio>
 #include <vector>
 
+#include "octets.h"
+
 namespace {
-
-void Mot16(std::vector<uint8_t> &o, uint32_t v) {
-    o.push_back(v & 0xFF);
-    o.push_back((v >> 8) & 0xFF);
-}
-
-void Mot32(std::vector<uint8_t> &o, uint32_t v) {
-    Mot16(o, v & 0xFFFF);
-    Mot16(o, v >> 16);
-}
 
 uint8_t Octet(float v) {
     return static_cast<uint8_t>(std::lround(v < 0 ? 0 : v > 255 ? 255 : v));

@@ -5,17 +5,9 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "octets.h"
+
 namespace {
-
-void Mot16(std::vector<uint8_t> &o, uint32_t v) {
-    o.push_back(v & 0xFF);
-    o.push_back((v >> 8) & 0xFF);
-}
-
-void Mot32(std::vector<uint8_t> &o, uint32_t v) {
-    Mot16(o, v & 0xFFFF);
-    Mot16(o, v >> 16);
-}
 
 void Etiquette(std::vector<uint8_t> &o, const char *quatre) {
     o.insert(o.end(), quatre, quatre + 4);
