@@ -106,9 +106,14 @@ void RendErreurs(int copie) {
     close(copie);
 }
 
-// At exit the output stops cleanly: SDL's thread ends before the program does.
+// Closes the output and SDL's audio with it: besides the device's own
+// thread, some of SDL's sound back ends keep one that polls for devices. At
+// exit the output stops cleanly, SDL's threads ending before the program does.
 void FermeAudio() {
+    if (sortie == 0)
+        return;
     SDL_CloseAudioDevice(sortie);
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
     sortie = 0;
 }
 
@@ -139,7 +144,11 @@ bool OuvreSortie() {
     voulu.channels = 1;
     voulu.samples = TAMPON;
     voulu.callback = Mixe;
-    sortie = SDL_OpenAudioDevice(nullptr, 0, &voulu, nullptr, 0);
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
+        sortie = SDL_OpenAudioDevice(nullptr, 0, &voulu, nullptr, 0);
+        if (sortie == 0)
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
     RendErreurs(copie);
     if (sortie == 0)
         return false;
@@ -185,10 +194,7 @@ bool PfOuvreAudio() {
     if (essaye)
         return disponible;
     essaye = true;
-    int copie = TaitErreurs();
-    bool initialise = SDL_InitSubSystem(SDL_INIT_AUDIO | SDL_INIT_TIMER) == 0;
-    RendErreurs(copie);
-    evenementSilence = initialise ? SDL_RegisterEvents(1) : 0;
+    evenementSilence = SDL_InitSubSystem(SDL_INIT_TIMER) == 0 ? SDL_RegisterEvents(1) : 0;
     disponible = evenementSilence != 0 && evenementSilence != Uint32(-1) && OuvreSortie();
     if (disponible)
         atexit(FermeAudio);
