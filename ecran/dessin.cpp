@@ -3,49 +3,32 @@
 // buffer so that what they draw is exact and the same on every backend.
 #include <cstdlib>
 
+#include "arriere_plan.h"
 #include "ecran.h"
 
 namespace {
 
-// The back buffer's pixels for one primitive, or a destroyed window when
-// they cannot be had.
-struct Toile {
-    AccesPixels acces;
-    Surface *surface;
-    bool ouverte;
-};
-
-Toile Ouvre(Fenetre *fenetre) {
-    Toile t = {{nullptr, 0, 0, 0}, fenetre->arrierePlan, false};
-    if (t.surface && plateforme.Accede(t.surface, &t.acces) == 0)
-        t.ouverte = true;
-    else
+// The back buffer for one primitive; a window whose buffer cannot be had is destroyed.
+ArrierePlan Ouvre(Fenetre *fenetre) {
+    ArrierePlan t = OuvreArrierePlan(fenetre);
+    if (!t.ouverte)
         ErreurFenetre(fenetre->hwnd, "Impossible de recuperer le DC\n");
     return t;
 }
 
-void Ferme(Toile &t) {
-    if (t.ouverte)
-        plateforme.Relache(t.surface);
+void Pose(ArrierePlan &t, int x, int y, uint32_t p) {
+    if (DansArrierePlan(t, x, y))
+        PixelArrierePlan(t, x, y) = p;
 }
 
-uint32_t Pixel(Couleur c) {
-    return (static_cast<uint32_t>(c.r) << 16) | (static_cast<uint32_t>(c.g) << 8) | c.b;
-}
-
-void Pose(Toile &t, int x, int y, uint32_t p) {
-    if (x >= 0 && y >= 0 && x < t.acces.largeur && y < t.acces.hauteur)
-        t.acces.pixels[y * t.acces.pas + x] = p;
-}
-
-void Horizontale(Toile &t, int x1, int x2, int y, uint32_t p) {
+void Horizontale(ArrierePlan &t, int x1, int x2, int y, uint32_t p) {
     for (int x = x1; x <= x2; x++)
         Pose(t, x, y, p);
 }
 
 // The pixels of a line from (x1, y1) toward (x2, y2), the end pixel left out
 // as the platform's line does; `pas` > 1 leaves gaps (a dotted pen).
-void Segment(Toile &t, int x1, int y1, int x2, int y2, uint32_t p, int pas) {
+void Segment(ArrierePlan &t, int x1, int y1, int x2, int y2, uint32_t p, int pas) {
     int dx = abs(x2 - x1), dy = abs(y2 - y1);
     int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
     int n = dx > dy ? dx : dy;
@@ -66,12 +49,12 @@ void Segment(Toile &t, int x1, int y1, int x2, int y2, uint32_t p, int pas) {
 }
 
 void Ligne(int x1, int y1, int x2, int y2, Couleur couleur, Fenetre *fenetre, int pas) {
-    Toile t = Ouvre(fenetre);
+    ArrierePlan t = Ouvre(fenetre);
     if (!t.ouverte)
         return;
-    Segment(t, x1, y1, x2, y2, Pixel(couleur), pas);
-    Pose(t, x2, y2, Pixel(couleur));
-    Ferme(t);
+    Segment(t, x1, y1, x2, y2, PixelCouleur(couleur), pas);
+    Pose(t, x2, y2, PixelCouleur(couleur));
+    FermeArrierePlan(t);
 }
 
 void Rectangle(int gauche, int haut, int droite, int bas, Couleur couleur, Fenetre *fenetre, bool plein) {
@@ -85,10 +68,10 @@ void Rectangle(int gauche, int haut, int droite, int bas, Couleur couleur, Fenet
         haut = bas;
         bas = y;
     }
-    Toile t = Ouvre(fenetre);
+    ArrierePlan t = Ouvre(fenetre);
     if (!t.ouverte)
         return;
-    uint32_t p = Pixel(couleur);
+    uint32_t p = PixelCouleur(couleur);
     for (int y = haut; y <= bas; y++) {
         if (plein || y == haut || y == bas) {
             Horizontale(t, gauche, droite, y, p);
@@ -97,7 +80,7 @@ void Rectangle(int gauche, int haut, int droite, int bas, Couleur couleur, Fenet
             Pose(t, droite, y, p);
         }
     }
-    Ferme(t);
+    FermeArrierePlan(t);
 }
 
 // Is the pixel (x, y) inside the ellipse inscribed in [g, d) x [h, b)?
@@ -113,10 +96,10 @@ void Ellipse(int cx, int cy, int rx, int ry, Couleur couleur, Fenetre *fenetre, 
     int g = cx - rx, d = cx + rx, h = cy - ry, b = cy + ry;
     if (d <= g || b <= h)
         return;
-    Toile t = Ouvre(fenetre);
+    ArrierePlan t = Ouvre(fenetre);
     if (!t.ouverte)
         return;
-    uint32_t p = Pixel(couleur);
+    uint32_t p = PixelCouleur(couleur);
     for (int y = h; y < b; y++)
         for (int x = g; x < d; x++) {
             if (!DansEllipse(x, y, g, h, d, b))
@@ -126,7 +109,7 @@ void Ellipse(int cx, int cy, int rx, int ry, Couleur couleur, Fenetre *fenetre, 
             if (plein || bord)
                 Pose(t, x, y, p);
         }
-    Ferme(t);
+    FermeArrierePlan(t);
 }
 
 // The position of `v` within its cell of a grid of step `taille` anchored at `origine`.

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "arriere_plan.h"
 #include "ecran.h"
 
 namespace {
@@ -28,8 +29,7 @@ void Mesure(const std::string &ligne, Police police, int *largeur, int *hauteur)
 // Draws one line with its top-left corner at (x, y), clipped to the box.
 void Ecrit(const std::string &ligne, int x, int y, Police police, Couleur couleur, const RectanglePf &boite,
            Fenetre *fenetre) {
-    uint32_t rgb = (static_cast<uint32_t>(couleur.r) << 16) | (static_cast<uint32_t>(couleur.g) << 8) | couleur.b;
-    if (plateforme.EcritTexte(fenetre->arrierePlan, police, x, y, ligne.c_str(), rgb, boite) != 0)
+    if (plateforme.EcritTexte(fenetre->arrierePlan, police, x, y, ligne.c_str(), PixelCouleur(couleur), boite) != 0)
         ErreurFenetre(fenetre->hwnd, "Impossible de recuperer le DC\n");
 }
 

@@ -5,7 +5,9 @@
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include <SDL_syswm.h>
 
@@ -37,37 +39,34 @@ void PrepareServeurX() {
 
 namespace {
 
-// The window named by a window's property, or None.
-Window FenetreDePropriete(Display *affichage, Window fenetre, Atom propriete) {
-    Atom type;
+// The 32-bit values of a window's property of that type (at most `nombre`).
+std::vector<unsigned long> LitPropriete(Display *affichage, Window fenetre, Atom propriete, Atom type, long nombre) {
+    Atom lu;
     int format;
-    unsigned long nombre, reste;
+    unsigned long n, reste;
     unsigned char *donnees = nullptr;
-    Window trouvee = None;
-    if (XGetWindowProperty(affichage, fenetre, propriete, 0, 1, False, XA_WINDOW, &type, &format, &nombre, &reste,
-                           &donnees) == Success &&
-        type == XA_WINDOW && format == 32 && nombre == 1)
-        trouvee = *reinterpret_cast<Window *>(donnees);
+    std::vector<unsigned long> valeurs;
+    const int etat =
+        XGetWindowProperty(affichage, fenetre, propriete, 0, nombre, False, type, &lu, &format, &n, &reste, &donnees);
+    // Xlib hands 32-bit values as longs.
+    const unsigned long *lus = reinterpret_cast<unsigned long *>(donnees);
+    if (etat == Success && lu == type && format == 32)
+        valeurs.assign(lus, lus + n);
     if (donnees)
         XFree(donnees);
-    return trouvee;
+    return valeurs;
+}
+
+// The window named by a window's property, or None.
+Window FenetreDePropriete(Display *affichage, Window fenetre, Atom propriete) {
+    std::vector<unsigned long> v = LitPropriete(affichage, fenetre, propriete, XA_WINDOW, 1);
+    return v.size() == 1 ? Window(v[0]) : None;
 }
 
 // True when the window's list of atoms in that property holds the atom.
 bool ProprieteListe(Display *affichage, Window fenetre, Atom propriete, Atom cherche) {
-    Atom type;
-    int format;
-    unsigned long nombre, reste;
-    unsigned char *donnees = nullptr;
-    bool trouve = false;
-    if (XGetWindowProperty(affichage, fenetre, propriete, 0, 4096, False, XA_ATOM, &type, &format, &nombre, &reste,
-                           &donnees) == Success &&
-        type == XA_ATOM && format == 32)
-        for (unsigned long i = 0; i < nombre && !trouve; i++)
-            trouve = reinterpret_cast<Atom *>(donnees)[i] == cherche;
-    if (donnees)
-        XFree(donnees);
-    return trouve;
+    std::vector<unsigned long> v = LitPropriete(affichage, fenetre, propriete, XA_ATOM, 4096);
+    return std::find(v.begin(), v.end(), cherche) != v.end();
 }
 
 // True when the root window names a window manager's window that names

@@ -6,38 +6,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ecran/arriere_plan.h"
 #include "ecran/widgets/focus.h"
 #include "ecran/widgets/listes.h"
 
 namespace {
 
 const int EPAISSEUR_CADRE = 3;
-
-// The back buffer's pixels, when they can be had.
-struct Toile {
-    AccesPixels acces;
-    Surface *surface;
-    bool ouverte;
-};
-
-Toile Ouvre(Fenetre *fenetre) {
-    Toile t = {{nullptr, 0, 0, 0}, fenetre->arrierePlan, false};
-    t.ouverte = t.surface != nullptr && plateforme.Accede(t.surface, &t.acces) == 0;
-    return t;
-}
-
-void Ferme(Toile &t) {
-    if (t.ouverte)
-        plateforme.Relache(t.surface);
-}
-
-bool Dedans(const Toile &t, int x, int y) {
-    return t.ouverte && x >= 0 && y >= 0 && x < t.acces.largeur && y < t.acces.hauteur;
-}
-
-uint32_t &PixelDe(Toile &t, int x, int y) {
-    return t.acces.pixels[y * t.acces.pas + x];
-}
 
 // Sums of the colours seen, for their mean.
 struct Somme {
@@ -90,17 +65,17 @@ Couleur Contrastee(Couleur a, Couleur b) {
 
 // The mean colour of the pixels on the rectangle one pixel outside the corners.
 Couleur Autour(int x1, int y1, int x2, int y2, Couleur sinon, Fenetre *fenetre) {
-    Toile t = Ouvre(fenetre);
+    ArrierePlan t = OuvreArrierePlan(fenetre);
     Somme s = {0, 0, 0, 0};
     for (int x = x1 - 1; x <= x2 + 1; x++)
         for (int y : {y1 - 1, y2 + 1})
-            if (Dedans(t, x, y))
-                Ajoute(s, PixelDe(t, x, y));
+            if (DansArrierePlan(t, x, y))
+                Ajoute(s, PixelArrierePlan(t, x, y));
     for (int y = y1; y <= y2; y++)
         for (int x : {x1 - 1, x2 + 1})
-            if (Dedans(t, x, y))
-                Ajoute(s, PixelDe(t, x, y));
-    Ferme(t);
+            if (DansArrierePlan(t, x, y))
+                Ajoute(s, PixelArrierePlan(t, x, y));
+    FermeArrierePlan(t);
     return Moyenne(s, sinon);
 }
 
@@ -118,57 +93,57 @@ void TraceAnneau(int x1, int y1, int x2, int y2, Couleur dedans, Fenetre *fenetr
 
 std::vector<uint32_t> LitCadre(int x1, int y1, int x2, int y2, Fenetre *fenetre) {
     std::vector<uint32_t> pixels;
-    Toile t = Ouvre(fenetre);
+    ArrierePlan t = OuvreArrierePlan(fenetre);
     for (int y = y1; y <= y2; y++)
         for (int x = x1; x <= x2; x++)
             if (DansCadre(x1, y1, x2, y2, x, y))
-                pixels.push_back(Dedans(t, x, y) ? PixelDe(t, x, y) : 0);
-    Ferme(t);
+                pixels.push_back(DansArrierePlan(t, x, y) ? PixelArrierePlan(t, x, y) : 0);
+    FermeArrierePlan(t);
     return pixels;
 }
 
 void MetAJourCadre(int x1, int y1, int x2, int y2, std::vector<uint32_t> &pixels, int zx1, int zy1, int zx2, int zy2,
                    Fenetre *fenetre) {
-    Toile t = Ouvre(fenetre);
+    ArrierePlan t = OuvreArrierePlan(fenetre);
     size_t i = 0;
     for (int y = y1; y <= y2; y++)
         for (int x = x1; x <= x2; x++)
             if (DansCadre(x1, y1, x2, y2, x, y) && i < pixels.size()) {
-                if (DansRectangle(zx1, zy1, zx2, zy2, x, y) && Dedans(t, x, y))
-                    pixels[i] = PixelDe(t, x, y);
+                if (DansRectangle(zx1, zy1, zx2, zy2, x, y) && DansArrierePlan(t, x, y))
+                    pixels[i] = PixelArrierePlan(t, x, y);
                 i++;
             }
-    Ferme(t);
+    FermeArrierePlan(t);
 }
 
 void EcritCadre(int x1, int y1, int x2, int y2, const std::vector<uint32_t> &pixels, Fenetre *fenetre) {
-    Toile t = Ouvre(fenetre);
+    ArrierePlan t = OuvreArrierePlan(fenetre);
     size_t i = 0;
     for (int y = y1; y <= y2; y++)
         for (int x = x1; x <= x2; x++)
             if (DansCadre(x1, y1, x2, y2, x, y) && i < pixels.size()) {
-                if (Dedans(t, x, y))
-                    PixelDe(t, x, y) = pixels[i];
+                if (DansArrierePlan(t, x, y))
+                    PixelArrierePlan(t, x, y) = pixels[i];
                 i++;
             }
-    Ferme(t);
+    FermeArrierePlan(t);
 }
 
 void TraceCadre(int x1, int y1, int x2, int y2, const std::vector<uint32_t> &dessous, Fenetre *fenetre) {
     Somme sous = {0, 0, 0, 0}, interieur = {0, 0, 0, 0};
     for (uint32_t p : dessous)
         Ajoute(sous, p);
-    Toile t = Ouvre(fenetre);
+    ArrierePlan t = OuvreArrierePlan(fenetre);
     for (int y = y1 + EPAISSEUR_CADRE; y <= y2 - EPAISSEUR_CADRE; y++)
         for (int x = x1 + EPAISSEUR_CADRE; x <= x2 - EPAISSEUR_CADRE; x++)
-            if (Dedans(t, x, y))
-                Ajoute(interieur, PixelDe(t, x, y));
+            if (DansArrierePlan(t, x, y))
+                Ajoute(interieur, PixelArrierePlan(t, x, y));
     const Couleur a = Moyenne(sous, Couleur{0, 0, 0});
     const Couleur c = Contrastee(a, Moyenne(interieur, a));
-    const uint32_t pixel = uint32_t(c.r) << 16 | uint32_t(c.g) << 8 | c.b;
+    const uint32_t pixel = PixelCouleur(c);
     for (int y = y1; y <= y2; y++)
         for (int x = x1; x <= x2; x++)
-            if (DansCadre(x1, y1, x2, y2, x, y) && Dedans(t, x, y))
-                PixelDe(t, x, y) = pixel;
-    Ferme(t);
+            if (DansCadre(x1, y1, x2, y2, x, y) && DansArrierePlan(t, x, y))
+                PixelArrierePlan(t, x, y) = pixel;
+    FermeArrierePlan(t);
 }

@@ -106,12 +106,13 @@ void Montre(EtatFocus *e) {
     }
 }
 
-// Called once the focus no longer shows: the widget is drawn without its ring.
-void Cache(EtatFocus *e) {
-    if (e->focus.genre == ARRET_ARDOISE)
+// Called once the focus no longer shows on that stop: the widget is drawn
+// without its ring, a slate's marker goes.
+void Cache(EtatFocus *e, const Arret &arret) {
+    if (arret.genre == ARRET_ARDOISE)
         OteMarque(e);
     else
-        RedessineArret(e->focus, e->fenetre);
+        RedessineArret(arret, e->fenetre);
 }
 
 // The keyboard comes into use: the focus shows in every live window.
@@ -129,10 +130,7 @@ void Change(EtatFocus *e, const Arret &nouveau) {
     e->focus = nouveau;
     if (!enUsage)
         return;
-    if (ancien.genre == ARRET_ARDOISE)
-        OteMarque(e);
-    else
-        RedessineArret(ancien, e->fenetre);
+    Cache(e, ancien);
     Montre(e);
 }
 
@@ -294,7 +292,7 @@ void CacheFocus(Ecran *ecran) {
     enUsage = false;
     for (EtatFocus *e : etats)
         if (e->fenetre->ecran == ecran && FenetreVivante(e->fenetre))
-            Cache(e);
+            Cache(e, e->focus);
 }
 
 void OublieFocus(const void *widget, Fenetre *fenetre) {

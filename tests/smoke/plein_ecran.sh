@@ -27,16 +27,20 @@ ECRAN=1920x1080x24 demarre_x
 lance jeu "$PROGRAMME" --plein-ecran
 W=$(fenetre Flipora) || exit 1
 
+# attend_cadre TEST WHEN: waits for the window's frame to pass TEST.
+attend_cadre() {
+    i=0
+    until $1; do
+        [ $i -lt $((PATIENCE * 10)) ] || echoue "$2, the window is at $G_X,$G_Y, $G_WIDTH x $G_HEIGHT"
+        sleep 0.1
+        i=$((i + 1))
+    done
+}
 plein_ecran() {
     cadre "$W"
     [ "$G_X,$G_Y,$G_WIDTH,$G_HEIGHT" = "0,0,1920,1080" ]
 }
-i=0
-until plein_ecran; do
-    [ $i -lt $((PATIENCE * 10)) ] || echoue "the window is at $G_X,$G_Y, $G_WIDTH x $G_HEIGHT, not over the display"
-    sleep 0.1
-    i=$((i + 1))
-done
+attend_cadre plein_ecran "started full screen"
 [ "$IX,$IY,$IL,$IH" = "240,0,1440,1080" ] || echoue "the picture is at $IX,$IY, $IL x $IH"
 
 attend_stable "$W" "$TRAVAIL/titre.png"
@@ -79,12 +83,7 @@ fenetree() {
     cadre "$W"
     [ "$G_WIDTH,$G_HEIGHT" = "800,600" ]
 }
-i=0
-until fenetree; do
-    [ $i -lt $((PATIENCE * 10)) ] || echoue "F11 leaves the window at $G_WIDTH x $G_HEIGHT"
-    sleep 0.1
-    i=$((i + 1))
-done
+attend_cadre fenetree "after F11"
 reponse() {
     PLATEAU=$(lit_plateau "$1" "$PION_PERSONNE" "$PION_ORDINATEUR") || return 1
     echo "$REPONSES" | grep -qx "$(regles pions "$PLATEAU")"
@@ -97,12 +96,7 @@ DIAGNOSTIC=explique
 attend_stable "$W" "$TRAVAIL/fenetre.png" reponse
 
 touche "$W" F11
-i=0
-until plein_ecran; do
-    [ $i -lt $((PATIENCE * 10)) ] || echoue "F11 again leaves the window at $G_WIDTH x $G_HEIGHT"
-    sleep 0.1
-    i=$((i + 1))
-done
+attend_cadre plein_ecran "after F11 again"
 clique_image "$W" 700 537 # "QUITTER" of the play screen
 attend_ecran "$W" "$TRAVAIL/retour.png" reglages
 clique_image "$W" 155 547 # "QUITTER" of the setup screen

@@ -115,6 +115,14 @@ protected:
     uint32_t Pixel(int x, int y) {
         return PixelDe(fenetre->arrierePlan, x, y);
     }
+    // Copies a rectangle of the back buffer (inclusive corners), row by row.
+    std::vector<uint32_t> Zone(int x1, int y1, int x2, int y2) {
+        std::vector<uint32_t> pixels;
+        for (int y = y1; y <= y2; y++)
+            for (int x = x1; x <= x2; x++)
+                pixels.push_back(Pixel(x, y));
+        return pixels;
+    }
     Couleur Gris() {
         return AlloueCouleur(128, 128, 128, fenetre);
     }

@@ -32,15 +32,6 @@ protected:
         return CreeBouton(id, x1, y1, x2, y2, texte, police, nullptr, Gris(), AlloueCouleur(0, 0, 0, fenetre), Note,
                           journal, fenetre);
     }
-
-    // Copies a rectangle of the back buffer.
-    std::vector<uint32_t> Zone(int x1, int y1, int x2, int y2) {
-        std::vector<uint32_t> pixels;
-        for (int y = y1; y <= y2; y++)
-            for (int x = x1; x <= x2; x++)
-                pixels.push_back(Pixel(x, y));
-        return pixels;
-    }
 };
 
 TEST_F(Boutons, APressReachesTheNewerOfTwoStackedButtonsOnly) {

@@ -65,14 +65,6 @@ protected:
     void Tab(uint32_t modificateurs = 0) {
         Frappe(CLAVIER_TAB, nullptr, modificateurs);
     }
-
-    std::vector<uint32_t> Zone(int x1, int y1, int x2, int y2) {
-        std::vector<uint32_t> pixels;
-        for (int y = y1; y <= y2; y++)
-            for (int x = x1; x <= x2; x++)
-                pixels.push_back(Pixel(x, y));
-        return pixels;
-    }
 };
 
 TEST_F(Focus, TabFollowsReadingOrderOverEveryKindAndShiftTabGoesBack) {
