@@ -85,8 +85,10 @@ demarre_x() {
     numero=$TRAVAIL/display
     # -displayfd picks a free display and writes its number once the server
     # is ready; an Xvfb too old for it exits at once and we try fixed numbers.
+    # -noreset: a server resets when its last client leaves, as between two
+    # runs of a program, and refuses the next one for a moment.
     ecran=${ECRAN:-"$((1024 * ZOOM))x$((768 * ZOOM))x24"}
-    Xvfb -displayfd 9 -screen 0 "$ecran" -nolisten tcp 9>"$numero" 2>"$TRAVAIL/xvfb.err" &
+    Xvfb -displayfd 9 -screen 0 "$ecran" -nolisten tcp -noreset 9>"$numero" 2>"$TRAVAIL/xvfb.err" &
     XVFB_PID=$!
     affichage=""
     i=0
@@ -105,7 +107,7 @@ demarre_x() {
         XVFB_PID=""
         for n in 90 91 92 93 94 95 96 97 98 99; do
             [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-            Xvfb ":$n" -screen 0 "$ecran" -nolisten tcp 2>"$TRAVAIL/xvfb.err" &
+            Xvfb ":$n" -screen 0 "$ecran" -nolisten tcp -noreset 2>"$TRAVAIL/xvfb.err" &
             XVFB_PID=$!
             affichage=:$n
             break
